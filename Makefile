@@ -1,0 +1,36 @@
+# The user's door: make demo, make test (both install what they need).
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build test demo bench sanitize fuzz clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
+
+demo: build
+	@scripts/run-demo.sh $(BUILD)/flumaris
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DFLUM_TESTS=OFF -DFLUM_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	@scripts/run-bench.sh build-bench
+
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFLUM_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ctest -j $(JOBS) --output-on-failure
+
+clean:
+	rm -rf $(BUILD) build-bench build-sanitize build-fuzz
