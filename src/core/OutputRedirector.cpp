@@ -45,7 +45,7 @@ void OutputRedirector::openLog(const std::string& path, const std::string& comma
     if (!fout_.is_open()) return;
     const std::time_t now = std::time(nullptr);
     char started[32] = {};
-    std::strftime(started, sizeof started, "%a %b %d %H:%M:%S %Y", std::localtime(&now));
+    std::strftime(started, sizeof started, "%a %b %e %H:%M:%S %Y", std::localtime(&now));
     fout_ << "// --------------------------------------------------\n"
           << "// FLUMARIS log file:\n"
           << "// Version:  " << Flumaris::kVersion << " R" << Flumaris::kRevision << "\n"
