@@ -1,0 +1,15 @@
+#include "plane/flux/FPRiemannSolverChoice.h"
+
+#include "core/MessageService.h"
+
+namespace FlumPlane {
+
+RiemannSolverKind riemannSolverKind(const std::string& word) {
+    if (word == "hll") return RiemannSolverKind::HLL;
+    if (word == "hllc") return RiemannSolverKind::HLLC;
+    if (word == "exact") return RiemannSolverKind::Exact;
+    Flumaris::report(1, "Unkown type of Riemann solver '" + word + "'");
+    return RiemannSolverKind::Exact;  // not reached: the error ends the run
+}
+
+}  // namespace FlumPlane
