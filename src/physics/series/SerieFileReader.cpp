@@ -1,0 +1,181 @@
+#include "physics/series/SerieFileReader.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "core/FlumPath.h"
+
+namespace Flumaris {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool isBlankLine(const char* p, const char* e) {
+    for (; p != e; ++p)
+        if (!isBlank(*p)) return false;
+    return true;
+}
+
+// End of the data part of a line: the first '#' or "//".
+const char* dataEnd(const char* p, const char* e) {
+    for (; p != e; ++p) {
+        if (*p == '#') return p;
+        if (*p == '/' && p + 1 != e && p[1] == '/') return p;
+    }
+    return e;
+}
+
+// A lone '/' separates numbers like a blank.
+bool isSeparator(char c) { return isBlank(c) || c == '/'; }
+
+// Parses one token the way a stream extraction would: a leading number is taken
+// even when text follows it, and the text then ends the numbers of the line.
+// Returns false when the token does not start with a number.
+bool parseToken(const char* b, const char* e, double& value, bool& complete) {
+    if (*b == '+' && b + 1 != e) ++b;
+    const char c = *b;
+    if (!((c >= '0' && c <= '9') || c == '.' || c == '-')) return false;  // no "inf", "nan"
+    const auto res = std::from_chars(b, e, value, std::chars_format::general);
+    if (res.ec != std::errc()) return false;
+    complete = res.ptr == e;
+    return true;
+}
+
+void splitWords(const char* p, const char* e, std::vector<std::string>& words) {
+    words.clear();
+    while (p != e) {
+        while (p != e && isBlank(*p)) ++p;
+        const char* w = p;
+        while (p != e && !isBlank(*p)) ++p;
+        if (p != w) words.emplace_back(w, p);
+    }
+}
+
+// Words of a comment line, without the comment marks.
+void commentWords(const char* p, const char* e, std::vector<std::string>& words) {
+    while (p != e && (*p == '/' || *p == '#')) ++p;
+    splitWords(p, e, words);
+}
+
+bool readWholeFile(const std::string& path, std::string& text) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!f) return false;
+    if (std::fseek(f.get(), 0, SEEK_END) != 0) return false;
+    const long size = std::ftell(f.get());
+    if (size < 0) return false;
+    std::rewind(f.get());
+    text.resize(static_cast<std::size_t>(size));
+    if (size > 0 && std::fread(text.data(), 1, text.size(), f.get()) != text.size()) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string SerieFileReader::checkTableSize(std::size_t rows, std::size_t columns) {
+    if (rows < 1) return "XY data must have at least one row";
+    if (columns < 2) return "XY data must have at two columns";
+    return {};
+}
+
+bool SerieFileReader::parse(const char* begin, const char* end, const std::string& name, SerieTable& table,
+                            std::string& message) {
+    table.columns.clear();
+    table.names.clear();
+    message.clear();
+
+    if (end - begin >= 3 && static_cast<unsigned char>(begin[0]) == 0xEF &&
+        static_cast<unsigned char>(begin[1]) == 0xBB && static_cast<unsigned char>(begin[2]) == 0xBF)
+        begin += 3;
+
+    std::size_t n = 0;  // numbers per line, fixed by the first data line
+    std::vector<double> values;
+    const char* line = begin;
+    while (line < end) {
+        const char* eol = line;
+        while (eol != end && *eol != '\n') ++eol;
+        const char* next = eol == end ? end : eol + 1;
+
+        if (isBlankLine(line, eol)) {
+            line = next;
+            continue;
+        }
+        if (*line == '#' || (eol - line >= 2 && line[0] == '/' && line[1] == '/')) {
+            if (n == 0) commentWords(line, eol, table.names);
+            line = next;
+            continue;
+        }
+
+        const char* stop = dataEnd(line, eol);
+        if (isBlankLine(line, stop)) {  // only blanks in front of a comment
+            if (n == 0) commentWords(stop, eol, table.names);
+            line = next;
+            continue;
+        }
+        // Text after the numbers of a line ends them and is ignored.
+        values.clear();
+        const char* p = line;
+        while (p != stop) {
+            while (p != stop && isSeparator(*p)) ++p;
+            if (p == stop) break;
+            const char* t = p;
+            while (p != stop && !isSeparator(*p)) ++p;
+            double v = 0.0;
+            bool complete = false;
+            if (!parseToken(t, p, v, complete)) break;
+            values.push_back(v);
+            if (!complete) break;
+        }
+
+        if (n == 0) {
+            if (values.empty()) {
+                // Words before the data: a header naming the columns.
+                splitWords(line, stop, table.names);
+                line = next;
+                continue;
+            }
+            n = values.size();
+            table.columns.assign(n, {});
+        } else if (values.size() < n) {
+            message = "in file " + name + ": I expected a line with " + std::to_string(n) + " numbers, but found " +
+                      std::to_string(values.size()) + " numbers.";
+            return false;
+        } else if (values.size() > n) {
+            message = "in file " + name + ": i expected a line with " + std::to_string(n) +
+                      " numbers, but found more than that!";
+            return false;
+        }
+        for (std::size_t j = 0; j < n; ++j) table.columns[j].push_back(values[j]);
+        line = next;
+    }
+
+    message = checkTableSize(table.numberOfRows(), table.numberOfColumns());
+    return message.empty();
+}
+
+bool SerieFileReader::read(const std::string& fileName, SerieTable& table, std::string& message) {
+    const std::string name = normalizePath(fileName);
+    std::string text;
+    if (!readWholeFile(name, text)) {
+        table.columns.clear();
+        table.names.clear();
+        message = "Error trying to access '" + name +
+                  "' which could not be opened. Make sure, the file exists and restart the simulation.";
+        return false;
+    }
+    return parse(text.data(), text.data() + text.size(), name, table, message);
+}
+
+SerieFileCheck SerieFileReader::check(const std::string& fileName) {
+    SerieTable table;
+    SerieFileCheck result;
+    result.ok = read(fileName, table, result.message);
+    return result;
+}
+
+}  // namespace Flumaris
