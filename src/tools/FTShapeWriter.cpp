@@ -98,19 +98,21 @@ int FTShapeWriter::decimalsFor(const std::vector<double>& values) {
     return std::min(maxDecimals, room);
 }
 
-std::string FTShapeWriter::uniqueName(const std::string& label, int output, int index) const {
+std::string FTShapeWriter::uniqueName(const std::string& value, const std::string& component, int output,
+                                      int index) const {
     const auto taken = [this](const std::string& n) {
         for (const Part& p : parts_)
             for (const Column& c : p.columns)
                 if (c.name == n) return true;
         return n == "ext_id";
     };
-    const std::string suffix = fmt::format("_{}", output);
+    // The sub-value and output number stay whole; the value name gives way.
+    const std::string suffix = sanitized(component) + fmt::format("_{}", output);
     const auto cut = [&](const std::string& base) {
         const std::size_t room = static_cast<std::size_t>(maxNameLength) - std::min(suffix.size(), std::size_t{9});
-        return base.substr(0, room) + suffix;
+        return (base.substr(0, room) + suffix).substr(0, static_cast<std::size_t>(maxNameLength));
     };
-    std::string name = cut(sanitized(label));
+    std::string name = cut(sanitized(value));
     if (!taken(name)) return name;
     name = cut(fmt::format("v{}", index + 1));
     if (!taken(name)) return name;
@@ -131,7 +133,7 @@ void FTShapeWriter::writeTime(double time, const std::vector<FTField>& fields) {
             if (static_cast<int>(parts_.back().columns.size()) + 1 >= maxFields) startPart();
             Column col;
             col.label = f.columnName(c);
-            col.name = uniqueName(col.label, outputs_, index);
+            col.name = uniqueName(f.name, col.label.substr(f.name.size()), outputs_, index);
             col.time = time;
             col.values.resize(count);
             for (std::size_t i = 0; i < count; ++i) col.values[i] = f.value(i, c);

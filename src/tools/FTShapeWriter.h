@@ -53,7 +53,7 @@ private:
     void startPart();
     void writeGeometry(const std::string& stem) const;
     void writeTable(const Part& part);
-    std::string uniqueName(const std::string& label, int output, int index) const;
+    std::string uniqueName(const std::string& value, const std::string& component, int output, int index) const;
 
     const FTMesh2D& mesh_;
     FTLocation where_;
