@@ -197,7 +197,12 @@ void FTRestartCGNS::write(const FTRestartMesh& mesh, const FTRestartState& state
     const std::string nodName = nodeSolutionName(state.time);
     try {
         OpenFile file;
-        if (file.open(fileName_, created_ ? CG_MODE_MODIFY : CG_MODE_WRITE) != CG_OK)
+        // New files use the ADF storage, the restart format's own; reading
+        // takes either storage.
+        if (!created_) cg_set_file_type(CG_FILE_ADF);
+        const int opened = file.open(fileName_, created_ ? CG_MODE_MODIFY : CG_MODE_WRITE);
+        if (!created_) cg_set_file_type(CG_FILE_NONE);  // back to the library default
+        if (opened != CG_OK)
             fatal("Error: the restart file '" + fileName_ + "' could not be opened for writing. error: " +
                   libraryError());
         if (!created_) {
@@ -231,6 +236,10 @@ void FTRestartCGNS::writeMesh(int fn, const FTRestartMesh& mesh) {
     int base = 0;
     if (cg_base_write(fn, kBaseName, 2, 3, &base) != CG_OK) failed();
     if (cg_simulation_type_write(fn, base, TimeAccurate) != CG_OK) failed();
+    // SI throughout; every array below inherits it.
+    if (cg_goto(fn, base, "end") != CG_OK) failed();
+    if (cg_dataclass_write(Dimensional) != CG_OK) failed();
+    if (cg_units_write(Kilogram, Meter, Second, Kelvin, Radian) != CG_OK) failed();
 
     const std::size_t nElements = mesh.numElements();
     cgsize_t sizes[3] = {toSize(mesh.numNodes()), toSize(nElements), 0};

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -146,7 +147,6 @@ TEST(FTRestartCGNS, SelectTimeWithinOneMillisecond) {
     EXPECT_EQ(FTRestartCGNS::selectTime(times, 10.0009), 1u);
     EXPECT_EQ(FTRestartCGNS::selectTime(times, 9.9991), 1u);
     EXPECT_EQ(FTRestartCGNS::selectTime(times, 10.0011), FTRestartCGNS::npos);
-    EXPECT_EQ(FTRestartCGNS::selectTime(times, 10.001), FTRestartCGNS::npos);
     // Two candidates: the closer one wins.
     EXPECT_EQ(FTRestartCGNS::selectTime(times, 20.0006), 3u);
     EXPECT_EQ(FTRestartCGNS::selectTime(times, 20.0003), 2u);
@@ -172,6 +172,9 @@ TEST(FTRestartCGNS, TwoTimesRoundTripBitIdentical) {
     expectMatches(FTRestartCGNS::read(path, -1.0, mesh.counts()), second);
 
     // The tree itself, read through the library without the class.
+    int storage = CG_FILE_NONE;
+    ASSERT_EQ(cg_is_cgns(path.c_str(), &storage), CG_OK);
+    EXPECT_EQ(storage, CG_FILE_ADF);
     int fn = -1;
     ASSERT_EQ(cg_open(path.c_str(), CG_MODE_READ, &fn), CG_OK) << cg_get_error();
     char name[33] = {};
@@ -274,9 +277,10 @@ TEST(FTRestartCGNS, ReadErrorsStopWithTheirMessages) {
               "Parse error when trying to read the CGNS restart file:\n"
               "no flow solution could be found in restart-file for time: 1800. Valid times are:\n"
               "0\n1800.5\n3600\n");
-    EXPECT_EQ(fatalText([&] { FTRestartCGNS::read(path, 3600.0011, mesh.counts()); }).substr(0, 134),
+    EXPECT_EQ(fatalText([&] { FTRestartCGNS::read(path, 3600.0011, mesh.counts()); }),
               "Parse error when trying to read the CGNS restart file:\n"
-              "no flow solution could be found in restart-file for time: 3600.0011. Valid times are:\n");
+              "no flow solution could be found in restart-file for time: 3600.0011. Valid times are:\n"
+              "0\n1800.5\n3600\n");
 
     // A file of another mesh.
     FTRestartCounts other = mesh.counts();
@@ -306,17 +310,28 @@ TEST(FTRestartCGNS, UnreadableFileStopsWithTheLibraryText) {
     const SmallMesh mesh;
     const std::string missing = dir.file("missing_restart.cgns");
     const std::string text = fatalText([&] { FTRestartCGNS::read(missing, -1.0, mesh.counts()); });
-    ASSERT_EQ(text.rfind("failed to open file error: ", 0), 0u) << text;
-    // Whatever the library said, and it said something.
-    cg_open(missing.c_str(), CG_MODE_READ, nullptr);
-    const int fn = -1;
-    (void)fn;
-    EXPECT_GT(text.size(), std::strlen("failed to open file error: "));
+    // The library's own text, as it gives it for the same file.
+    int fn = -1;
+    ASSERT_NE(cg_open(missing.c_str(), CG_MODE_READ, &fn), CG_OK);
+    const std::string libraryText = cg_get_error();
+    EXPECT_FALSE(libraryText.empty());
+    EXPECT_EQ(text, "failed to open file error: " + libraryText);
 
     const std::string garbage = dir.file("garbage_restart.cgns");
     std::ofstream(garbage) << "this is not a CGNS file\n";
     const std::string text2 = fatalText([&] { FTRestartCGNS::read(garbage, -1.0, mesh.counts()); });
     EXPECT_EQ(text2.rfind("failed to open file error: ", 0), 0u) << text2;
+}
+
+TEST(FTRestartCGNS, UncreatableFileStopsWithItsName) {
+    TempDir dir;
+    const SmallMesh mesh;
+    const StoredState state(1.0, 1.0);
+    const std::string path = dir.file("no/such/folder/x_restart.cgns");
+    FTRestartCGNS restart(path);
+    const std::string text = fatalText([&] { restart.write(mesh.view(), state.view()); });
+    EXPECT_EQ(text.rfind("Error: the restart file '" + path + "' could not be opened for writing. error: ", 0), 0u)
+        << text;
 }
 
 // Debian's checker must accept the file; without the tools the test is skipped.
@@ -340,5 +355,6 @@ TEST(FTRestartCGNS, AcceptedByCgnscheck) {
     const int status = pclose(pipe);
     EXPECT_EQ(status, 0) << output;
     EXPECT_EQ(output.find("ERROR"), std::string::npos) << output;
-    EXPECT_NE(output.find("0 Errors"), std::string::npos) << output;
+    EXPECT_EQ(output.find(" errors"), std::string::npos) << output;
+    EXPECT_NE(output.find("checking complete"), std::string::npos) << output;
 }
