@@ -32,17 +32,14 @@ const char* dataEnd(const char* p, const char* e) {
 // A lone '/' separates numbers like a blank.
 bool isSeparator(char c) { return isBlank(c) || c == '/'; }
 
-// Parses one token the way a stream extraction would: a leading number is taken
-// even when text follows it, and the text then ends the numbers of the line.
-// Returns false when the token does not start with a number.
-bool parseToken(const char* b, const char* e, double& value, bool& complete) {
+// A token counts as a number only as a whole: "1,5" or "10m" would otherwise
+// pass silently as 1 and 10.
+bool parseToken(const char* b, const char* e, double& value) {
     if (*b == '+' && b + 1 != e) ++b;
     const char c = *b;
     if (!((c >= '0' && c <= '9') || c == '.' || c == '-')) return false;  // no "inf", "nan"
     const auto res = std::from_chars(b, e, value, std::chars_format::general);
-    if (res.ec != std::errc()) return false;
-    complete = res.ptr == e;
-    return true;
+    return res.ec == std::errc() && res.ptr == e;
 }
 
 void splitWords(const char* p, const char* e, std::vector<std::string>& words) {
@@ -117,7 +114,7 @@ bool SerieFileReader::parse(const char* begin, const char* end, const std::strin
             line = next;
             continue;
         }
-        // Text after the numbers of a line ends them and is ignored.
+        // A word ends the numbers of a line; the rest of the line is ignored.
         values.clear();
         const char* p = line;
         while (p != stop) {
@@ -126,10 +123,8 @@ bool SerieFileReader::parse(const char* begin, const char* end, const std::strin
             const char* t = p;
             while (p != stop && !isSeparator(*p)) ++p;
             double v = 0.0;
-            bool complete = false;
-            if (!parseToken(t, p, v, complete)) break;
+            if (!parseToken(t, p, v)) break;
             values.push_back(v);
-            if (!complete) break;
         }
 
         if (n == 0) {

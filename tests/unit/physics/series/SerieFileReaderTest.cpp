@@ -56,12 +56,6 @@ TEST(SerieFileReader, CommentsSeparatorsAndLineEnds) {
     EXPECT_EQ(table.names, (std::vector<std::string>{"wse", "Q1", "Q2"}));
 }
 
-TEST(SerieFileReader, LineWithTrailingCommentIsAPair) {
-    const SerieTable t = parseOk("0 10// comment\n5 20#x\n");
-    EXPECT_EQ(t.columns[0], (std::vector<double>{0.0, 5.0}));
-    EXPECT_EQ(t.columns[1], (std::vector<double>{10.0, 20.0}));
-}
-
 TEST(SerieFileReader, HeaderWordsBeforeTheDataNameTheColumns) {
     const SerieTable t = parseOk("\xEF\xBB\xBFTime Q\n0 1\n1 2\n");
     EXPECT_EQ(t.names, (std::vector<std::string>{"Time", "Q"}));
@@ -80,6 +74,7 @@ TEST(SerieFileReader, ColumnCountErrorsNameTheFile) {
     EXPECT_EQ(parseError("0 1\nabc\n"), "in file mem.txt: I expected a line with 2 numbers, but found 0 numbers.");
     EXPECT_EQ(parseError("0 1\n2 x 3\n"), "in file mem.txt: I expected a line with 2 numbers, but found 1 numbers.");
     EXPECT_EQ(parseError("0 1\n2 inf\n"), "in file mem.txt: I expected a line with 2 numbers, but found 1 numbers.");
+    EXPECT_EQ(parseError("0 1\n2 1,5\n"), "in file mem.txt: I expected a line with 2 numbers, but found 1 numbers.");
 }
 
 TEST(SerieFileReader, TableSizeErrors) {
@@ -104,18 +99,14 @@ TEST(SerieFileReader, MissingFileAndDirectory) {
     EXPECT_EQ(message.rfind("Error trying to access '", 0), 0u);
 }
 
-TEST(SerieFileReader, BackslashesAreSeparators) {
+TEST(SerieFileReader, CheckAnswersWithoutEndingTheRun) {
     std::string path = kDir + "hydrograph.txt";
-    std::replace(path.begin(), path.end(), '/', '\\');
-    const SerieFileCheck c = SerieFileReader::check(path);
-    EXPECT_TRUE(c.ok) << c.message;
-    EXPECT_TRUE(c.message.empty());
-}
-
-TEST(SerieFileReader, CheckReportsWithoutEndingTheRun) {
-    const SerieFileCheck c = SerieFileReader::check(kDir + "only_comments.txt");
-    EXPECT_FALSE(c.ok);
-    EXPECT_EQ(c.message, "XY data must have at least one row");
+    std::replace(path.begin(), path.end(), '/', '\\');  // backslashes are separators
+    const SerieFileCheck good = SerieFileReader::check(path);
+    EXPECT_TRUE(good.ok) << good.message;
+    const SerieFileCheck bad = SerieFileReader::check(kDir + "only_comments.txt");
+    EXPECT_FALSE(bad.ok);
+    EXPECT_EQ(bad.message, "XY data must have at least one row");
 }
 
 TEST(SerieFileReader, LongFileReadsEveryLine) {

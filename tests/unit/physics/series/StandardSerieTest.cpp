@@ -59,12 +59,6 @@ TEST(StandardSerie, ReadsFileWithColumnNames) {
 
 TEST(StandardSerie, FileAndTableErrorsAreFatal) {
     EXPECT_EQ(fatalText([] { StandardSerie s(kDir + "only_comments.txt"); }), "XY data must have at least one row");
-    EXPECT_EQ(fatalText([] { StandardSerie s(kDir + "short_line.txt"); }),
-              "in file " + kDir + "short_line.txt: I expected a line with 2 numbers, but found 1 numbers.");
-    EXPECT_EQ(fatalText([] { StandardSerie s(kDir + "missing.txt"); }),
-              "Error trying to access '" + kDir +
-                  "missing.txt' which could not be opened. Make sure, the file exists and restart the simulation.");
-    EXPECT_EQ(fatalText([] { StandardSerie s(Rows{}); }),
-              "XY data must have at least one row");
+    EXPECT_EQ(fatalText([] { StandardSerie s(Rows{}); }), "XY data must have at least one row");
     EXPECT_EQ(fatalText([] { StandardSerie s(Rows{{1.0}, {2.0}}); }), "XY data must have at two columns");
 }

@@ -31,7 +31,6 @@ TEST(WeirCalc, PoleniFromRelativeHead) {
     EXPECT_NEAR(WeirCalc::poleniFromRelativeHead(9.999), 1.41092, 1e-12);
     EXPECT_DOUBLE_EQ(WeirCalc::poleniFromRelativeHead(10.0), 1.135);
     EXPECT_DOUBLE_EQ(WeirCalc::poleniFromRelativeHead(12.0), 1.135);
-    EXPECT_DOUBLE_EQ(WeirCalc::poleniFromRelativeHead(19.99), 1.135);
     // 1.06 * 20^1.5 = 94.8 is far above 1.5: replaced by 1
     EXPECT_DOUBLE_EQ(WeirCalc::poleniFromRelativeHead(20.0), 1.0);
     EXPECT_DOUBLE_EQ(WeirCalc::poleniFromRelativeHead(25.0), 1.0);
@@ -47,7 +46,6 @@ TEST(WeirCalc, NegativeCoefficientSelectsTheFormula) {
 
     const WeirCalc given(0.0);
     EXPECT_FALSE(given.poleniFromFormula());
-    EXPECT_DOUBLE_EQ(given.poleni(102.0, 152.0, 100.0), 0.0);
     EXPECT_DOUBLE_EQ(WeirCalc(1.8).poleni(102.0, 152.0, 100.0), 1.8);  // a given value is never cut
 }
 
