@@ -1,0 +1,36 @@
+#include "input/syntax/InputEcho.h"
+
+#include <map>
+
+#include "input/schema/InputBlock.h"
+
+namespace FLUMparse {
+
+namespace {
+
+void echoBlock(const InputBlock& block, int depth, std::string& out) {
+    const std::string indent(static_cast<size_t>(3 * depth), ' ');
+    std::map<const InputTag*, size_t> seen;  // the k-th occurrence of a repeated tag prints its k-th value
+    for (const InputTag* t : block.setTags()) {
+        const size_t k = seen[t]++;
+        const auto& texts = t->valueTexts();
+        out.append(indent).append(t->name()).append(" = ");
+        if (k < texts.size()) out.append(texts[k]);
+        out += '\n';
+    }
+    for (const InputBlock* b : block.children()) {
+        out.append(indent).append(b->name()).append(" {\n");
+        echoBlock(*b, depth + 1, out);
+        out.append(indent).append("}\n");
+    }
+}
+
+}  // namespace
+
+std::string echoInput(const InputBlock& root) {
+    std::string out;
+    echoBlock(root, 0, out);
+    return out;
+}
+
+}  // namespace FLUMparse
