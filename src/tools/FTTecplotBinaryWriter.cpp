@@ -5,21 +5,20 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/FlumPath.h"
-
 namespace FLUMtools {
 
 namespace {
 
 constexpr float zoneMarker = 299.0f;
 constexpr float endOfHeaderMarker = 357.0f;
+constexpr float datasetAuxMarker = 799.0f;
 constexpr std::int32_t feQuadrilateral = 3;
 
 template <class T>
 void put(std::vector<char>& out, T value) {
-    char bytes[sizeof(T)];
-    std::memcpy(bytes, &value, sizeof(T));
-    out.insert(out.end(), bytes, bytes + sizeof(T));
+    const std::size_t at = out.size();
+    out.resize(at + sizeof(T));
+    std::memcpy(out.data() + at, &value, sizeof(T));
 }
 
 // Strings are stored as one 32-bit integer per character and a terminating zero.
@@ -40,12 +39,7 @@ bool isShared(const FTTecplotZone& z, std::size_t var) {
 }  // namespace
 
 FTTecplotBinaryWriter::~FTTecplotBinaryWriter() {
-    if (open_) {
-        if (zoneOpen_)
-            discard();  // an incomplete zone cannot be written; keep nothing half-made
-        else
-            end();
-    }
+    if (open_) end();
 }
 
 std::vector<std::string> FTTecplotBinaryWriter::splitVariables(const std::string& list) {
@@ -68,17 +62,15 @@ int FTTecplotBinaryWriter::fail(const std::string& text) {
     return -1;
 }
 
-void FTTecplotBinaryWriter::discard() {
-    if (scratch_) std::fclose(scratch_);
-    scratch_ = nullptr;
-    std::error_code ec;
-    std::filesystem::remove(scratchName_, ec);
+void FTTecplotBinaryWriter::closeFile() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
     open_ = false;
     zoneOpen_ = false;
 }
 
 int FTTecplotBinaryWriter::init(const std::string& title, const std::string& variables, const std::string& fileName,
-                                const std::string& scratchDir, FTTecplotFileType fileType, bool isDouble) {
+                                FTTecplotFileType fileType, bool isDouble) {
     if (open_) return fail("init: file '" + fileName_ + "' is still open");
     variables_ = splitVariables(variables);
     if (variables_.empty()) return fail("init: no variables given");
@@ -87,16 +79,17 @@ int FTTecplotBinaryWriter::init(const std::string& title, const std::string& var
     fileType_ = fileType;
     isDouble_ = isDouble;
     zones_.clear();
-    const std::string dir = scratchDir.empty() ? Flumaris::directoryOf(fileName) : scratchDir;
-    scratchName_ = Flumaris::joinPath(dir, std::filesystem::path(fileName).filename().string() + ".scratch");
-    // Create the target now so that a path that cannot be written fails at once.
-    std::FILE* probe = std::fopen(fileName.c_str(), "wb");
-    if (!probe) return fail("init: cannot open file '" + fileName + "' for writing");
-    std::fclose(probe);
-    scratch_ = std::fopen(scratchName_.c_str(), "w+b");
-    if (!scratch_) return fail("init: cannot open scratch file '" + scratchName_ + "'");
-    open_ = true;
+    completeZones_ = 0;
     zoneOpen_ = false;
+    file_ = std::fopen(fileName.c_str(), "w+b");
+    if (!file_) return fail("init: cannot open file '" + fileName + "' for writing");
+    open_ = true;
+    headerRoom_ = std::max(initialHeaderRoom, 2 * headerRegion(0).size());
+    const std::vector<char> head = headerRegion(headerRoom_);
+    if (std::fwrite(head.data(), 1, head.size(), file_) != head.size() || std::fflush(file_) != 0) {
+        closeFile();
+        return fail("init: cannot write file '" + fileName + "'");
+    }
     lastError_.clear();
     return 0;
 }
@@ -110,7 +103,7 @@ int FTTecplotBinaryWriter::zone(const FTTecplotZone& z) {
         return fail("zone: one value location per variable needed");
     if (!z.shareVarFromZone.empty() && z.shareVarFromZone.size() != nv)
         return fail("zone: one share entry per variable needed");
-    const auto existing = static_cast<std::int32_t>(zones_.size());
+    const auto existing = static_cast<std::int32_t>(completeZones_);
     for (std::size_t v = 0; v < z.shareVarFromZone.size(); ++v) {
         const std::int32_t src = z.shareVarFromZone[v];
         if (src == 0) continue;
@@ -218,8 +211,22 @@ int FTTecplotBinaryWriter::finishZoneIfComplete() {
     zoneOpen_ = false;
     zoneValues_.assign(nv, {});
     zoneNodeMap_.clear();
-    if (std::fwrite(out.data(), 1, out.size(), scratch_) != out.size() || std::fflush(scratch_) != 0)
-        return fail("cannot write scratch file '" + scratchName_ + "'");
+    // Data first, then the header that points to it: the file on disk stays readable.
+    if (std::fseek(file_, 0, SEEK_END) != 0 || std::fwrite(out.data(), 1, out.size(), file_) != out.size() ||
+        std::fflush(file_) != 0) {
+        closeFile();
+        return fail("cannot write file '" + fileName_ + "'");
+    }
+    ++completeZones_;
+    const std::vector<char> head = headerRegion(headerRoom_);
+    const bool ok = head.empty() ? rewrite(2 * std::max(headerRoom_, headerRegion(0).size()))
+                                 : std::fseek(file_, 0, SEEK_SET) == 0 &&
+                                       std::fwrite(head.data(), 1, head.size(), file_) == head.size() &&
+                                       std::fflush(file_) == 0;
+    if (!ok) {
+        closeFile();
+        return fail("cannot write file '" + fileName_ + "'");
+    }
     return 0;
 }
 
@@ -244,38 +251,67 @@ void FTTecplotBinaryWriter::appendZoneHeader(std::vector<char>& out, const FTTec
     put<std::int32_t>(out, 0);                               // no auxiliary data
 }
 
-int FTTecplotBinaryWriter::end() {
-    if (!open_) return fail("end: no file open");
-    if (zoneOpen_) {
-        const std::string name = zones_.back().title;
-        discard();
-        return fail("end: zone '" + name + "' is incomplete");
-    }
-    std::vector<char> head;
-    const char magic[] = "#!TDV112";
-    head.insert(head.end(), magic, magic + 8);
+std::vector<char> FTTecplotBinaryWriter::headerRegion(std::size_t room) const {
+    std::vector<char> head(8);
+    std::memcpy(head.data(), "#!TDV112", 8);
     put<std::int32_t>(head, 1);  // byte order
     put<std::int32_t>(head, static_cast<std::int32_t>(fileType_));
     putString(head, title_);
     put<std::int32_t>(head, static_cast<std::int32_t>(variables_.size()));
     for (const std::string& v : variables_) putString(head, v);
-    for (const FTTecplotZone& z : zones_) appendZoneHeader(head, z);
-    put(head, endOfHeaderMarker);
-
-    std::FILE* out = std::fopen(fileName_.c_str(), "wb");
-    if (!out) {
-        discard();
-        return fail("end: cannot open file '" + fileName_ + "' for writing");
+    for (std::size_t z = 0; z < completeZones_; ++z) appendZoneHeader(head, zones_[z]);
+    const std::size_t used = head.size() + sizeof(endOfHeaderMarker);
+    if (room != 0 && room != used) {
+        // Filler: marker, name, value format and a value of blanks.
+        static const std::string name = "Reserved";
+        const std::size_t fixed = 4 + 4 * (name.size() + 1) + 4 + 4;
+        if (room < used + fixed) return {};
+        put(head, datasetAuxMarker);
+        putString(head, name);
+        put<std::int32_t>(head, 0);  // string value
+        putString(head, std::string((room - used - fixed) / 4, ' '));
     }
-    bool ok = std::fwrite(head.data(), 1, head.size(), out) == head.size();
-    std::rewind(scratch_);
+    put(head, endOfHeaderMarker);
+    return head;
+}
+
+bool FTTecplotBinaryWriter::rewrite(std::size_t room) {
+    const std::string tmpName = fileName_ + ".tmp";
+    std::FILE* tmp = std::fopen(tmpName.c_str(), "w+b");
+    if (!tmp) return false;
+    const std::vector<char> head = headerRegion(room);
+    bool ok = !head.empty() && std::fwrite(head.data(), 1, head.size(), tmp) == head.size();
+    ok = ok && std::fseek(file_, static_cast<long>(headerRoom_), SEEK_SET) == 0;
     std::vector<char> chunk(1 << 20);
     std::size_t got = 0;
-    while (ok && (got = std::fread(chunk.data(), 1, chunk.size(), scratch_)) > 0)
-        ok = std::fwrite(chunk.data(), 1, got, out) == got;
-    ok = (std::fclose(out) == 0) && ok;
-    discard();
+    while (ok && (got = std::fread(chunk.data(), 1, chunk.size(), file_)) > 0)
+        ok = std::fwrite(chunk.data(), 1, got, tmp) == got;
+    ok = ok && std::fflush(tmp) == 0;
+    std::error_code ec;
+    if (ok) std::filesystem::rename(tmpName, fileName_, ec);
+    if (!ok || ec) {
+        std::fclose(tmp);
+        std::filesystem::remove(tmpName, ec);
+        return false;
+    }
+    std::fclose(file_);
+    file_ = tmp;  // the open handle follows the renamed file
+    headerRoom_ = head.size();
+    return true;
+}
+
+int FTTecplotBinaryWriter::end() {
+    if (!open_) return fail("end: no file open");
+    std::string error;
+    if (zoneOpen_) {
+        error = "end: zone '" + zones_.back().title + "' is incomplete and was left out";
+        zones_.pop_back();
+        zoneOpen_ = false;
+    }
+    const bool ok = rewrite(0);
+    closeFile();
     if (!ok) return fail("end: writing file '" + fileName_ + "' failed");
+    if (!error.empty()) return fail(error);
     return 0;
 }
 

@@ -13,7 +13,7 @@ namespace {
 // Two output times of node values: the second zone reuses X, Y and the node map of the first.
 void writeTwoTimes(FTTecplotBinaryWriter& w, const std::string& file, bool isDouble) {
     const FTMesh2D mesh = toolstest::smallMesh();
-    ASSERT_EQ(w.init("FLUMARIS Output", "X Y Z depth ", file, "", FTTecplotFileType::Full, isDouble), 0);
+    ASSERT_EQ(w.init("FLUMARIS Output", "X Y Z depth ", file, FTTecplotFileType::Full, isDouble), 0);
     const std::vector<double> depth1{0.1, 0.2, 0.3, 0.4, 0.5}, depth2{1.5, 0.0, -0.25, 2.0, 1.0 / 3.0};
     FTTecplotZone z;
     z.title = "t = 0";
@@ -44,9 +44,10 @@ TEST(TecplotBinaryWriter, TimeZonesShareCoordinatesAndConnectivity) {
     const std::string file = dir.file("run_tecplot.plt");
     FTTecplotBinaryWriter w;
     writeTwoTimes(w, file, true);
-    EXPECT_FALSE(std::filesystem::exists(file + ".scratch"));
+    EXPECT_FALSE(std::filesystem::exists(file + ".tmp"));
 
     const plt::File f = plt::read(file);
+    EXPECT_TRUE(f.auxiliary.empty());  // no filler left at the end
     EXPECT_EQ(f.title, "FLUMARIS Output");
     EXPECT_EQ(f.fileType, 0);
     EXPECT_EQ(f.variables, (std::vector<std::string>{"X", "Y", "Z", "depth"}));
@@ -78,7 +79,7 @@ TEST(TecplotBinaryWriter, CellCentredValuesAndSinglePrecision) {
     toolstest::TempDir dir;
     const std::string file = dir.file("els.plt");
     FTTecplotBinaryWriter w;
-    ASSERT_EQ(w.init("T", "X,Y,Z,tau", file, dir.path().string(), FTTecplotFileType::Full, false), 0);
+    ASSERT_EQ(w.init("T", "X,Y,Z,tau", file, FTTecplotFileType::Full, false), 0);
     FTTecplotZone z;
     z.title = "12.5";
     z.numNodes = 5;
@@ -130,8 +131,8 @@ TEST(TecplotBinaryWriter, WrongCallSequencesFailWithoutWritingGarbage) {
     EXPECT_EQ(w.nodeMap(bad), -1);
     EXPECT_NE(w.lastError().find("6"), std::string::npos);
     EXPECT_EQ(w.end(), -1);  // node map incomplete
+    EXPECT_NE(w.lastError().find("'z' is incomplete"), std::string::npos);
     EXPECT_FALSE(w.isOpen());
-    EXPECT_FALSE(std::filesystem::exists(dir.file("a.plt.scratch")));
 
     // A zone of another size cannot reuse the node map of zone 1.
     ASSERT_EQ(w.init("T", "X", dir.file("b.plt")), 0);
@@ -145,6 +146,57 @@ TEST(TecplotBinaryWriter, WrongCallSequencesFailWithoutWritingGarbage) {
     EXPECT_EQ(w.zone(z), -1);
     EXPECT_EQ(w.end(), 0);
     EXPECT_EQ(plt::read(dir.file("b.plt")).zones.size(), 1u);
+}
+
+TEST(TecplotBinaryWriter, FileIsReadableAfterEveryCompletedZone) {
+    toolstest::TempDir dir;
+    const std::string file = dir.file("long.plt");
+    const std::vector<double> values{1, 2, 3, 4, 5};
+    const std::vector<std::int32_t> map{1, 2, 3, 4, 2, 5, 3, 3};
+    FTTecplotBinaryWriter w;
+    ASSERT_EQ(w.init("T", "X Y Z h", file), 0);
+    // Long zone titles use up the reserved header room several times over.
+    for (int k = 0; k < 60; ++k) {
+        FTTecplotZone z;
+        z.title = "output at t = " + std::to_string(k) + std::string(40, '.');
+        z.numNodes = 5;
+        z.numElements = 2;
+        z.solutionTime = k;
+        z.strandId = 1;
+        if (k > 0) {
+            z.shareVarFromZone = {1, 1, 1, 0};
+            z.shareConnectivityFromZone = 1;
+        }
+        ASSERT_EQ(w.zone(z), 0);
+        const std::vector<double> h(5, 0.5 * k);
+        if (k == 0) {
+            for (int v = 0; v < 3; ++v) ASSERT_EQ(w.data(values), 0);
+        }
+        ASSERT_EQ(w.data(h), 0);
+        if (k == 0) {
+            ASSERT_EQ(w.nodeMap(map), 0);
+        }
+        // What a run stopped here would leave behind.
+        const plt::File f = plt::read(file);
+        ASSERT_EQ(f.zones.size(), static_cast<std::size_t>(k + 1));
+        EXPECT_EQ(f.values(static_cast<std::size_t>(k), 3), h);
+        EXPECT_EQ(f.zones.back().solutionTime, k);
+        ASSERT_EQ(f.auxiliary.size(), 1u);
+        EXPECT_EQ(f.auxiliary[0].first, "Reserved");
+    }
+    // A zone that never got its values is left out at the end.
+    FTTecplotZone last;
+    last.title = "cut short";
+    last.numNodes = 5;
+    last.numElements = 2;
+    last.shareConnectivityFromZone = 1;
+    ASSERT_EQ(w.zone(last), 0);
+    EXPECT_EQ(w.end(), -1);
+    const plt::File f = plt::read(file);
+    EXPECT_EQ(f.zones.size(), 60u);
+    EXPECT_TRUE(f.auxiliary.empty());
+    EXPECT_EQ(f.values(59, 3), std::vector<double>(5, 29.5));
+    EXPECT_EQ(f.nodeMap(59), (std::vector<std::int32_t>{0, 1, 2, 3, 1, 4, 2, 2}));
 }
 
 TEST(TecplotBinaryWriter, MatchesGoldenFileByteForByte) {

@@ -70,10 +70,17 @@ File read(const std::string& fileName) {
     require(nv > 0, "no variables");
     for (int v = 0; v < nv; ++v) f.variables.push_back(b.str("variable name"));
 
-    // Header: zone records until the end-of-header marker (other record kinds are not expected here).
+    // Header: zone and dataset auxiliary records until the end-of-header marker
+    // (other record kinds are not expected here).
     for (;;) {
         const float m = b.get<float>("header marker");
         if (m == 357.0f) break;
+        if (m == 799.0f) {
+            std::string name = b.str("aux name");
+            b.expect(0, "aux value format");
+            f.auxiliary.emplace_back(std::move(name), b.str("aux value"));
+            continue;
+        }
         require(m == 299.0f, "unexpected header record " + std::to_string(m));
         Zone z;
         z.title = b.str("zone name");

@@ -30,6 +30,7 @@ struct File {
     std::string title;
     std::vector<std::string> variables;
     std::vector<Zone> zones;
+    std::vector<std::pair<std::string, std::string>> auxiliary;  // dataset name/value pairs
 
     // Values and node map after following the sharing links.
     const std::vector<double>& values(std::size_t zone, std::size_t var) const;
