@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <new>
 
@@ -136,6 +137,22 @@ std::map<std::string, std::vector<double>> readFields(int fn, int sol, std::size
     return fields;
 }
 
+[[noreturn]] void meshMismatch(const std::string& fileName, std::size_t fileNodes, std::size_t fileElements,
+                               std::size_t nodes, std::size_t elements) {
+    fatal(fmt::format("Error: the restart file '{}' holds a mesh of {} nodes and {} elements,\n"
+                      "but the mesh of this run has {} nodes and {} elements.\n"
+                      "Please give the restart file of this mesh.",
+                      fileName, fileNodes, fileElements, nodes, elements));
+}
+
+std::vector<double> readTimeValues(int fn) {
+    char name[kNameLength + 1] = {};
+    int steps = 0;
+    if (cg_biter_read(fn, kB, name, &steps) != CG_OK) missingNode(kBaseIterName);
+    if (cg_goto(fn, kB, "BaseIterativeData_t", 1, "end") != CG_OK) missingNode(kBaseIterName);
+    return readDoubleArray("TimeValues");
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -154,7 +171,8 @@ const std::vector<double>& FTRestartData::nodeField(const std::string& name) con
 
 // ---------------------------------------------------------------------------
 
-FTRestartCGNS::FTRestartCGNS(std::string fileName) : fileName_(std::move(fileName)) {}
+FTRestartCGNS::FTRestartCGNS(std::string fileName, bool appendToExisting)
+    : fileName_(std::move(fileName)), append_(appendToExisting) {}
 
 std::string FTRestartCGNS::fileNameForPrefix(const std::string& prefix) { return prefix + "_restart.cgns"; }
 
@@ -197,16 +215,20 @@ void FTRestartCGNS::write(const FTRestartMesh& mesh, const FTRestartState& state
     const std::string nodName = nodeSolutionName(state.time);
     try {
         OpenFile file;
+        const bool modify = created_ || (append_ && std::filesystem::exists(fileName_));
         // New files use the ADF storage, the restart format's own; reading
         // takes either storage.
-        if (!created_) cg_set_file_type(CG_FILE_ADF);
-        const int opened = file.open(fileName_, created_ ? CG_MODE_MODIFY : CG_MODE_WRITE);
-        if (!created_) cg_set_file_type(CG_FILE_NONE);  // back to the library default
+        if (!modify) cg_set_file_type(CG_FILE_ADF);
+        const int opened = file.open(fileName_, modify ? CG_MODE_MODIFY : CG_MODE_WRITE);
+        if (!modify) cg_set_file_type(CG_FILE_NONE);  // back to the library default
         if (opened != CG_OK)
             fatal("Error: the restart file '" + fileName_ + "' could not be opened for writing. error: " +
                   libraryError());
         if (!created_) {
-            writeMesh(file.fn(), mesh);
+            if (modify)
+                openExisting(file.fn(), mesh, state.time);
+            else
+                writeMesh(file.fn(), mesh);
             nodes_ = mesh.numNodes();
             elements_ = mesh.numElements();
             edges_ = mesh.numEdges;
@@ -219,12 +241,38 @@ void FTRestartCGNS::write(const FTRestartMesh& mesh, const FTRestartState& state
         // replaced its solutions above; it is listed once.
         const bool known = std::any_of(times_.begin(), times_.end(),
                                        [&](double t) { return elementSolutionName(t) == eleName; });
-        if (!known) times_.push_back(state.time);
+        if (!known) times_.insert(std::upper_bound(times_.begin(), times_.end(), state.time), state.time);
         writeTimeData(file.fn());
         if (file.close() != CG_OK)
             fatal("Error: the restart file '" + fileName_ + "' could not be written. error: " + libraryError());
     } catch (const std::bad_alloc&) {
         fatal("The CGNS output could not be performed. Not enough memory available");
+    }
+}
+
+// A continued run adds to its own file: the mesh must be the same, the
+// stored times stay listed.
+void FTRestartCGNS::openExisting(int fn, const FTRestartMesh& mesh, double firstTime) {
+    char zoneName[kNameLength + 1] = {};
+    cgsize_t sizes[3] = {};
+    if (cg_zone_read(fn, kB, kZ, zoneName, sizes) != CG_OK)
+        fatalWithLibraryError("failed to read zone information");
+    const auto fileNodes = static_cast<std::size_t>(sizes[0]);
+    const auto fileElements = static_cast<std::size_t>(sizes[1]);
+    if (fileNodes != mesh.numNodes() || fileElements != mesh.numElements())
+        meshMismatch(fileName_, fileNodes, fileElements, mesh.numNodes(), mesh.numElements());
+    times_ = readTimeValues(fn);
+    std::sort(times_.begin(), times_.end());
+    // Stored states after the time the run continues from belong to the
+    // history it replaces.
+    while (!times_.empty() && times_.back() > firstTime &&
+           elementSolutionName(times_.back()) != elementSolutionName(firstTime)) {
+        const double t = times_.back();
+        if (cg_goto(fn, kB, "Zone_t", kZ, "end") != CG_OK)
+            fatal("Error: the restart file '" + fileName_ + "' could not be written. error: " + libraryError());
+        for (const std::string& name : {elementSolutionName(t), nodeSolutionName(t), fluxName(t)})
+            cg_delete_node(name.c_str());  // a node already missing is no harm
+        times_.pop_back();
     }
 }
 
@@ -342,14 +390,6 @@ void FTRestartCGNS::writeTimeData(int fn) {
 
 namespace {
 
-std::vector<double> readTimeValues(int fn) {
-    char name[kNameLength + 1] = {};
-    int steps = 0;
-    if (cg_biter_read(fn, kB, name, &steps) != CG_OK) missingNode(kBaseIterName);
-    if (cg_goto(fn, kB, "BaseIterativeData_t", 1, "end") != CG_OK) missingNode(kBaseIterName);
-    return readDoubleArray("TimeValues");
-}
-
 int findSolution(int fn, const std::string& name, GridLocation_t location) {
     int nsols = 0;
     if (cg_nsols(fn, kB, kZ, &nsols) != CG_OK)
@@ -406,10 +446,7 @@ FTRestartData FTRestartCGNS::read(const std::string& fileName, double requestedT
     const auto fileNodes = static_cast<std::size_t>(sizes[0]);
     const auto fileElements = static_cast<std::size_t>(sizes[1]);
     if (fileNodes != expected.nodes || fileElements != expected.elements)
-        fatal(fmt::format("Error: the restart file '{}' holds a mesh of {} nodes and {} elements,\n"
-                          "but the mesh of this run has {} nodes and {} elements.\n"
-                          "Please give the restart file of this mesh.",
-                          fileName, fileNodes, fileElements, expected.nodes, expected.elements));
+        meshMismatch(fileName, fileNodes, fileElements, expected.nodes, expected.elements);
 
     const int eleSol = findSolution(fn, elementSolutionName(data.time), CellCenter);
     Flumaris::report(5, fmt::format("Cell-Centered flow solution for time {} was found.", data.time));

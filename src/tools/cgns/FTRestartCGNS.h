@@ -72,18 +72,22 @@ public:
     // Tolerance within which a stored time matches a requested one [s].
     static constexpr double kTimeTolerance = 0.001;
 
-    explicit FTRestartCGNS(std::string fileName);
+    // With appendToExisting a run that continues from its own restart file
+    // adds its times to that file instead of starting it afresh; stored
+    // times after its first written time are removed.
+    explicit FTRestartCGNS(std::string fileName, bool appendToExisting = false);
 
     // <prefix>_restart.cgns
     static std::string fileNameForPrefix(const std::string& prefix);
     const std::string& fileName() const { return fileName_; }
 
     // Appends the state at state.time. The first call creates the file (an
-    // existing one is replaced) and writes the mesh; later calls must pass a
-    // mesh of the same sizes. Writing a time that is already stored replaces it.
+    // existing one is replaced unless appending) and writes the mesh; later
+    // calls must pass a mesh of the same sizes. The time list stays in time
+    // order; writing a time that is already stored replaces it.
     void write(const FTRestartMesh& mesh, const FTRestartState& state);
-    // Times written by this object, in order.
     const std::vector<double>& writtenTimes() const { return times_; }
+    // Times of the file, in order: those found when appending, then those written.
 
     // Reads the stored state for requestedTime (negative: the last one) for a
     // continue start. Every failure is a level-1 message.
@@ -102,6 +106,7 @@ public:
     static std::string fluxName(double time);
 
 private:
+    void openExisting(int fn, const FTRestartMesh& mesh, double firstTime);
     void writeMesh(int fn, const FTRestartMesh& mesh);
     void writeSolution(int fn, const std::string& name, bool cellCentred,
                        const std::vector<FTRestartField>& fields, std::size_t count);
@@ -109,6 +114,7 @@ private:
     void writeTimeData(int fn);
 
     std::string fileName_;
+    bool append_ = false;
     bool created_ = false;
     std::size_t nodes_ = 0, elements_ = 0, edges_ = 0;
     std::vector<double> times_;
