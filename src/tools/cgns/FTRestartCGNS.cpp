@@ -239,9 +239,12 @@ void FTRestartCGNS::write(const FTRestartMesh& mesh, const FTRestartState& state
         writeFlux(file.fn(), state.time, state.fluxH);
         // The same time written again (an end time on a restart interval)
         // replaced its solutions above; it is listed once.
-        const bool known = std::any_of(times_.begin(), times_.end(),
-                                       [&](double t) { return elementSolutionName(t) == eleName; });
-        if (!known) times_.insert(std::upper_bound(times_.begin(), times_.end(), state.time), state.time);
+        const auto known = std::find_if(times_.begin(), times_.end(),
+                                        [&](double t) { return elementSolutionName(t) == eleName; });
+        if (known != times_.end())
+            *known = state.time;
+        else
+            times_.insert(std::upper_bound(times_.begin(), times_.end(), state.time), state.time);
         writeTimeData(file.fn());
         if (file.close() != CG_OK)
             fatal("Error: the restart file '" + fileName_ + "' could not be written. error: " + libraryError());
