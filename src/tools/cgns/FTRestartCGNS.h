@@ -86,13 +86,13 @@ public:
     // calls must pass a mesh of the same sizes. The time list stays in time
     // order; writing a time that is already stored replaces it.
     void write(const FTRestartMesh& mesh, const FTRestartState& state);
-    const std::vector<double>& writtenTimes() const { return times_; }
     // Times of the file, in order: those found when appending, then those written.
+    const std::vector<double>& writtenTimes() const { return times_; }
 
     // Reads the stored state for requestedTime (negative: the last one) for a
     // continue start. Every failure is a level-1 message.
     static FTRestartData read(const std::string& fileName, double requestedTime, const FTRestartCounts& expected);
-    // The stored times, in the order written.
+    // The stored times, as listed in the file.
     static std::vector<double> storedTimes(const std::string& fileName);
 
     // Index of the stored time for a request: the last one for a negative
