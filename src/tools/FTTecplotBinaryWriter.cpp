@@ -21,6 +21,13 @@ void put(std::vector<char>& out, T value) {
     std::memcpy(out.data() + at, &value, sizeof(T));
 }
 
+template <class T>
+void putArray(std::vector<char>& out, const std::vector<T>& values) {
+    const std::size_t at = out.size();
+    out.resize(at + values.size() * sizeof(T));
+    if (!values.empty()) std::memcpy(out.data() + at, values.data(), values.size() * sizeof(T));
+}
+
 // Strings are stored as one 32-bit integer per character and a terminating zero.
 void putString(std::vector<char>& out, const std::string& s) {
     for (unsigned char c : s) put<std::int32_t>(out, c);
@@ -199,15 +206,14 @@ int FTTecplotBinaryWriter::finishZoneIfComplete() {
         put<double>(out, *hi);
     }
     for (std::size_t var : pendingVars_) {
-        for (double v : zoneValues_[var]) {
-            if (isDouble_)
-                put<double>(out, v);
-            else
-                put<float>(out, static_cast<float>(v));
+        if (isDouble_) {
+            putArray(out, zoneValues_[var]);
+        } else {
+            const std::vector<float> narrow(zoneValues_[var].begin(), zoneValues_[var].end());
+            putArray(out, narrow);
         }
     }
-    if (needNodeMap_)
-        for (std::int32_t n : zoneNodeMap_) put<std::int32_t>(out, n);
+    if (needNodeMap_) putArray(out, zoneNodeMap_);
     zoneOpen_ = false;
     zoneValues_.assign(nv, {});
     zoneNodeMap_.clear();
