@@ -1,0 +1,403 @@
+#include "plane/mesh/FPGrid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fmt/format.h>
+#include <sstream>
+
+#include "core/MessageService.h"
+
+namespace FlumPlane {
+
+namespace {
+
+// Twice the signed area of (1, 2, 3); positive when counter-clockwise.
+inline double twiceSignedArea(double x1, double y1, double x2, double y2, double x3, double y3)
+{
+    return (x2 - x1) * (y3 - y1) + (x3 - x1) * (y1 - y2);
+}
+
+inline double distance(double x1, double y1, double x2, double y2)
+{
+    return std::sqrt((y2 - y1) * (y2 - y1) + (x2 - x1) * (x2 - x1));
+}
+
+}  // namespace
+
+void Grid::reserve(std::size_t nodes, std::size_t elements, std::size_t edges)
+{
+    for (auto* v : {&nodeX_, &nodeY_, &nodeZ_}) v->reserve(nodes);
+    nodeId_.reserve(nodes);
+    nodeIndex_.reserve(nodes);
+    for (auto* v : {&elemId_, &elemMaterial_, &elemNumNodes_}) v->reserve(elements);
+    for (auto* v : {&elemArea_, &elemInvArea_, &elemCx_, &elemCy_, &elemZb_, &elemInradius_, &elemCircumradius_})
+        v->reserve(elements);
+    elemNodes_.reserve(kMaxNodes * elements);
+    elemPartialArea_.reserve(kMaxNodes * elements);
+    elemIndex_.reserve(elements);
+    for (auto* v : {&edgeNode1_, &edgeNode2_, &edgeLeft_, &edgeRight_, &edgeType_}) v->reserve(edges);
+    for (auto* v : {&edgeLength_, &edgeDy_, &edgeDx_, &edgeNx_, &edgeNy_, &edgeZmin_, &edgeZmean_})
+        v->reserve(edges);
+}
+
+int Grid::addNode(int fileId, double x, double y, double z)
+{
+    const int n = numNodes();
+    if (!nodeIndex_.emplace(fileId, n).second) {
+        std::ostringstream s;
+        s << "The node id " << fileId << " is used twice in the grid file!\nEvery node needs its own id.";
+        Flumaris::report(1, s.str());
+    }
+    nodeX_.push_back(x);
+    nodeY_.push_back(y);
+    nodeZ_.push_back(z);
+    nodeId_.push_back(fileId);
+    return n;
+}
+
+int Grid::addElement(int fileId, std::span<const int> nodes, int material)
+{
+    const int nn = static_cast<int>(nodes.size());
+    if (nn != 3 && nn != 4) {
+        std::ostringstream s;
+        s << "Element #" << fileId << " has " << nn << " nodes; only triangles and quadrilaterals are supported.";
+        Flumaris::report(1, s.str());
+    }
+    const int e = numElements();
+    if (!elemIndex_.emplace(fileId, e).second) {
+        std::ostringstream s;
+        s << "The element id " << fileId << " is used twice in the grid file!\nEvery element needs its own id.";
+        Flumaris::report(1, s.str());
+    }
+    elemId_.push_back(fileId);
+    elemMaterial_.push_back(material);
+    elemNumNodes_.push_back(nn);
+    for (int k = 0; k < kMaxNodes; ++k) elemNodes_.push_back(k < nn ? nodes[k] : kNone);
+    for (int k = 0; k < kMaxNodes; ++k) elemPartialArea_.push_back(0.0);
+    for (auto* v : {&elemArea_, &elemInvArea_, &elemCx_, &elemCy_, &elemZb_, &elemInradius_, &elemCircumradius_})
+        v->push_back(0.0);
+    computeElementGeometry(e);
+    return e;
+}
+
+void Grid::computeElementGeometry(int e)
+{
+    const int nn = elemNumNodes_[e];
+    const int* nd = &elemNodes_[kMaxNodes * e];
+    double cx = 0.0, cy = 0.0, cz = 0.0;
+    for (int k = 0; k < nn; ++k) {
+        cx += nodeX_[nd[k]];
+        cy += nodeY_[nd[k]];
+        cz += nodeZ_[nd[k]];
+    }
+    cx /= nn;
+    cy /= nn;
+    cz /= nn;
+
+    double area = 0.0;
+    double signedTwice = 0.0;
+    bool degenerate = false;
+    if (nn == 3) {
+        signedTwice = twiceSignedArea(nodeX_[nd[0]], nodeY_[nd[0]], nodeX_[nd[1]], nodeY_[nd[1]],
+                                      nodeX_[nd[2]], nodeY_[nd[2]]);
+        area = std::fabs(signedTwice) / 2.0;
+        degenerate = !(area > 0.0);
+    } else {
+        for (int k = 0; k < 4; ++k) {
+            const int a = nd[k], b = nd[(k + 1) % 4];
+            const double t = twiceSignedArea(nodeX_[a], nodeY_[a], nodeX_[b], nodeY_[b], cx, cy);
+            const double part = std::fabs(t) / 2.0;
+            elemPartialArea_[kMaxNodes * e + k] = part;
+            if (!(part > 0.0)) degenerate = true;
+            area += part;
+            signedTwice += nodeX_[a] * nodeY_[b] - nodeX_[b] * nodeY_[a];
+        }
+    }
+    if (degenerate) {
+        std::ostringstream s;
+        s << "Negative value for area of element #" << elemId_[e] << "!\n"
+          << (nn == 3 ? "Check the elment node definition sequence." : "Check the element node definition sequence!");
+        Flumaris::report(1, s.str());
+    }
+    // The edge normals and the left/right rule rely on counter-clockwise rings.
+    if (signedTwice < 0.0) {
+        std::ostringstream s;
+        s << "Element #" << elemId_[e] << " has its nodes in clockwise order!\n"
+          << "The nodes of every element must be listed counter-clockwise. "
+             "Check the element node definition sequence.";
+        Flumaris::report(1, s.str());
+    }
+
+    elemArea_[e] = area;
+    elemInvArea_[e] = 1.0 / area;
+    elemCx_[e] = cx;
+    elemCy_[e] = cy;
+    elemZb_[e] = cz;
+
+    const double a = distance(nodeX_[nd[0]], nodeY_[nd[0]], nodeX_[nd[1]], nodeY_[nd[1]]);
+    const double b = distance(nodeX_[nd[1]], nodeY_[nd[1]], nodeX_[nd[2]], nodeY_[nd[2]]);
+    const double c = distance(nodeX_[nd[2]], nodeY_[nd[2]], nodeX_[nd[0]], nodeY_[nd[0]]);
+    elemInradius_[e] = 2.0 * area / (a + b + c);
+    const double q = (a + b + c) * (b + c - a) * (c + a - b) * (a + b - c);
+    elemCircumradius_[e] = q > 0.0 ? a * b * c / std::sqrt(q) : HUGE_VAL;
+}
+
+void Grid::buildEdges()
+{
+    const int ne = numElements();
+    const int nn = numNodes();
+
+    // Sides bucketed by their lower node (counting sort keeps element order),
+    // then by the upper node inside each bucket: the order of the sorted pairs
+    // in linear time, with ties in element order.
+    struct Side {
+        int lo, hi, elem, k;
+    };
+    std::vector<int> start(nn + 1, 0);
+    for (int e = 0; e < ne; ++e) {
+        const int m = elemNumNodes_[e];
+        for (int k = 0; k < m; ++k)
+            ++start[std::min(elemNode(e, k), elemNode(e, (k + 1) % m)) + 1];
+    }
+    for (int n = 0; n < nn; ++n) start[n + 1] += start[n];
+    std::vector<Side> sides(start[nn]);
+    {
+        std::vector<int> fill(start.begin(), start.end() - 1);
+        for (int e = 0; e < ne; ++e) {
+            const int m = elemNumNodes_[e];
+            for (int k = 0; k < m; ++k) {
+                const int a = elemNode(e, k), b = elemNode(e, (k + 1) % m);
+                sides[fill[std::min(a, b)]++] = Side{std::min(a, b), std::max(a, b), e, k};
+            }
+        }
+    }
+    for (int n = 0; n < nn; ++n) {
+        // Buckets hold a handful of sides: insertion sort, stable.
+        for (int j = start[n] + 1; j < start[n + 1]; ++j) {
+            const Side s = sides[j];
+            int i = j;
+            while (i > start[n] && sides[i - 1].hi > s.hi) {
+                sides[i] = sides[i - 1];
+                --i;
+            }
+            sides[i] = s;
+        }
+    }
+
+    elemEdges_.assign(kMaxNodes * static_cast<std::size_t>(ne), kNone);
+    elemNeighbours_.assign(kMaxNodes * static_cast<std::size_t>(ne), kNone);
+    elemEdgeSign_.assign(kMaxNodes * static_cast<std::size_t>(ne), 0.0);
+    const std::size_t expected = sides.size() / 2 + 1;
+    for (auto* v : {&edgeNode1_, &edgeNode2_, &edgeLeft_, &edgeRight_, &edgeType_}) {
+        v->clear();
+        v->reserve(expected);
+    }
+
+    for (std::size_t j = 0; j < sides.size();) {
+        const Side& first = sides[j];
+        const int e0 = first.elem, m0 = elemNumNodes_[e0];
+        const int n1 = elemNode(e0, first.k), n2 = elemNode(e0, (first.k + 1) % m0);
+        const int i = static_cast<int>(edgeNode1_.size());
+        edgeNode1_.push_back(n1);
+        edgeNode2_.push_back(n2);
+        edgeLeft_.push_back(e0);
+        edgeRight_.push_back(kNone);
+        elemEdges_[kMaxNodes * e0 + first.k] = i;
+        elemEdgeSign_[kMaxNodes * e0 + first.k] = 1.0;
+        std::size_t g = j + 1;
+        for (; g < sides.size() && sides[g].hi == first.hi && sides[g].lo == first.lo; ++g) {
+            const Side& other = sides[g];
+            const int e1 = other.elem;
+            if (g > j + 1) {
+                std::ostringstream s;
+                s << "The edge between the nodes " << nodeId_[n1] << " and " << nodeId_[n2]
+                  << " belongs to more than two elements (" << elemId_[e0] << ", " << elemId_[edgeRight_[i]] << ", "
+                  << elemId_[e1] << ").";
+                Flumaris::report(5, s.str());
+                Flumaris::report(1, "Fatal Error in Edge-ordering routine: No match found.\nPlease check your grid.\n"
+                                    "If the grid seems to be valid, contact the developers");
+            }
+            // The right element must run the edge the other way round; otherwise
+            // both lie on the same side (overlapping elements).
+            if (e1 == e0 || elemNode(e1, other.k) != n2) {
+                std::ostringstream s;
+                s << "The elements " << elemId_[e0] << " and " << elemId_[e1] << " lie on the same side of the edge "
+                  << "between the nodes " << nodeId_[n1] << " and " << nodeId_[n2] << " (overlapping elements).";
+                Flumaris::report(5, s.str());
+                Flumaris::report(1, "Fatal Error in finding neighboring elements routine. \nPlease contact the developers");
+            }
+            edgeRight_[i] = e1;
+            elemEdges_[kMaxNodes * e1 + other.k] = i;
+            elemEdgeSign_[kMaxNodes * e1 + other.k] = -1.0;
+            elemNeighbours_[kMaxNodes * e0 + first.k] = e1;
+            elemNeighbours_[kMaxNodes * e1 + other.k] = e0;
+        }
+        j = g;
+    }
+
+    for (int e = 0; e < ne; ++e) {
+        for (int k = 0; k < elemNumNodes_[e]; ++k) {
+            if (elemEdges_[kMaxNodes * e + k] == kNone)
+                Flumaris::report(1, "Fatal Error in Edge-ordering routine: Not enough matches found.\n"
+                                    "There is probably a problem with your grid.\n"
+                                    "If the grid seems to be valid, contact the developers");
+        }
+    }
+
+    const int nEdges = static_cast<int>(edgeNode1_.size());
+    edgeLength_.assign(nEdges, 0.0);
+    edgeDy_.assign(nEdges, 0.0);
+    edgeDx_.assign(nEdges, 0.0);
+    edgeNx_.assign(nEdges, 0.0);
+    edgeNy_.assign(nEdges, 0.0);
+    edgeZmin_.assign(nEdges, kUnsetElevation);
+    edgeZmean_.assign(nEdges, kUnsetElevation);
+    edgeType_.assign(nEdges, EdgeInterior);
+    interiorEdges_.clear();
+    boundaryEdges_.clear();
+    for (int i = 0; i < nEdges; ++i) {
+        const int a = edgeNode1_[i], b = edgeNode2_[i];
+        const double dx = nodeX_[b] - nodeX_[a];
+        const double dy = nodeY_[b] - nodeY_[a];
+        const double len = std::sqrt(dy * dy + dx * dx);
+        edgeLength_[i] = len;
+        edgeDy_[i] = dy;
+        edgeDx_[i] = dx;
+        edgeNx_[i] = dy / len;
+        edgeNy_[i] = -dx / len;
+        updateEdgeElevation(i);
+        if (edgeRight_[i] == kNone) {
+            edgeType_[i] = EdgeWall;
+            boundaryEdges_.push_back(i);
+        } else {
+            interiorEdges_.push_back(i);
+        }
+    }
+    buildNodeAdjacency();
+}
+
+void Grid::buildNodeAdjacency()
+{
+    const int nn = numNodes();
+    nodeElemStart_.assign(nn + 1, 0);
+    for (int e = 0; e < numElements(); ++e)
+        for (int k = 0; k < elemNumNodes_[e]; ++k) ++nodeElemStart_[elemNode(e, k) + 1];
+    for (int n = 0; n < nn; ++n) nodeElemStart_[n + 1] += nodeElemStart_[n];
+    nodeElems_.resize(nodeElemStart_[nn]);
+    std::vector<int> fill(nodeElemStart_.begin(), nodeElemStart_.end() - 1);
+    for (int e = 0; e < numElements(); ++e)
+        for (int k = 0; k < elemNumNodes_[e]; ++k) nodeElems_[fill[elemNode(e, k)]++] = e;
+
+    nodeEdgeStart_.assign(nn + 1, 0);
+    for (int i = 0; i < numEdges(); ++i) {
+        ++nodeEdgeStart_[edgeNode1_[i] + 1];
+        ++nodeEdgeStart_[edgeNode2_[i] + 1];
+    }
+    for (int n = 0; n < nn; ++n) nodeEdgeStart_[n + 1] += nodeEdgeStart_[n];
+    nodeEdges_.resize(nodeEdgeStart_[nn]);
+    fill.assign(nodeEdgeStart_.begin(), nodeEdgeStart_.end() - 1);
+    for (int i = 0; i < numEdges(); ++i) {
+        nodeEdges_[fill[edgeNode1_[i]]++] = i;
+        nodeEdges_[fill[edgeNode2_[i]]++] = i;
+    }
+}
+
+void Grid::updateEdgeElevation(int i)
+{
+    const double z1 = nodeZ_[edgeNode1_[i]], z2 = nodeZ_[edgeNode2_[i]];
+    edgeZmin_[i] = std::min(z1, z2);
+    edgeZmean_[i] = (z1 + z2) / 2.0;
+}
+
+void Grid::updateElementElevation(int e)
+{
+    double z = 0.0;
+    for (int k = 0; k < elemNumNodes_[e]; ++k) z += nodeZ_[elemNode(e, k)];
+    elemZb_[e] = z / elemNumNodes_[e];
+}
+
+void Grid::updateNodeElevations(std::span<const int> nodes, std::span<const double> z)
+{
+    for (std::size_t j = 0; j < nodes.size(); ++j) nodeZ_[nodes[j]] = z[j];
+    for (int n : nodes) {
+        for (int e : elementsOfNode(n)) updateElementElevation(e);
+        for (int i : edgesOfNode(n)) updateEdgeElevation(i);
+    }
+}
+
+int Grid::nodeIndexOfId(int fileId) const
+{
+    auto it = nodeIndex_.find(fileId);
+    return it == nodeIndex_.end() ? kNone : it->second;
+}
+
+int Grid::elementIndexOfId(int fileId) const
+{
+    auto it = elemIndex_.find(fileId);
+    if (it == elemIndex_.end()) {
+        std::ostringstream s;
+        s << "Element " << fileId << " does not exist! Check your input file! There are currently "
+          << numElements() << " elements.";
+        Flumaris::report(1, s.str());
+    }
+    return it->second;
+}
+
+int Grid::findEdge(int nodeA, int nodeB) const
+{
+    for (int i : edgesOfNode(nodeA)) {
+        if ((edgeNode1_[i] == nodeA && edgeNode2_[i] == nodeB) || (edgeNode1_[i] == nodeB && edgeNode2_[i] == nodeA))
+            return i;
+    }
+    return kNone;
+}
+
+std::span<const int> Grid::elementsOfNode(int n) const
+{
+    return {nodeElems_.data() + nodeElemStart_[n], nodeElems_.data() + nodeElemStart_[n + 1]};
+}
+
+std::span<const int> Grid::edgesOfNode(int n) const
+{
+    return {nodeEdges_.data() + nodeEdgeStart_[n], nodeEdges_.data() + nodeEdgeStart_[n + 1]};
+}
+
+double Grid::totalArea() const
+{
+    double sum = 0.0;
+    for (double a : elemArea_) sum += a;
+    return sum;
+}
+
+void Grid::writeEdgeFile(const std::string& path) const
+{
+    std::FILE* f = std::fopen(path.c_str(), "w");
+    if (!f) {
+        Flumaris::report(1, "Cannot open the file '" + path + "' for writing geometry information!");
+        return;
+    }
+    fmt::memory_buffer out;
+    fmt::format_to(std::back_inserter(out), " Edge Computation \n ----------------  \n");
+    fmt::format_to(std::back_inserter(out), " Total Number of Edges in Domain = {}\n\n", numEdges());
+    fmt::format_to(std::back_inserter(out), "{:>10}{:>10}{:>10}{:>10}{:>10}{:>6}\n", "Edge", "Node1", "Node2",
+                   "Elem_L", "Elem_R", " Type");
+    fmt::format_to(std::back_inserter(out), "{}\n", std::string(56, '-'));
+    for (int i = 0; i < numEdges(); ++i) {
+        if (edgeRight_[i] == kNone)
+            fmt::format_to(std::back_inserter(out), "{:>10}{:>10}{:>10}{:>10}      NULL{:>6}\n", i + 1,
+                           nodeId_[edgeNode1_[i]], nodeId_[edgeNode2_[i]], elemId_[edgeLeft_[i]], edgeType_[i]);
+        else
+            fmt::format_to(std::back_inserter(out), "{:>10}{:>10}{:>10}{:>10}{:>10}{:>6}\n", i + 1,
+                           nodeId_[edgeNode1_[i]], nodeId_[edgeNode2_[i]], elemId_[edgeLeft_[i]],
+                           elemId_[edgeRight_[i]], edgeType_[i]);
+        if (out.size() > (1 << 20)) {
+            std::fwrite(out.data(), 1, out.size(), f);
+            out.clear();
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), f);
+    std::fclose(f);
+}
+
+}  // namespace FlumPlane
