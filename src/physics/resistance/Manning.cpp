@@ -1,0 +1,24 @@
+#include "physics/resistance/Manning.h"
+
+namespace Flumaris {
+
+double Manning::getFrictionFromGrain(double d) const
+{
+    return d <= 0.0 ? 0.0 : std::cbrt(std::sqrt(d)) / lawParameter_;
+}
+
+void Manning::addBetaContribution(double value, double h, double width, double& sumK2A, double& sumK) const
+{
+    const double kst = 1.0 / value;
+    const double h53 = std::pow(h, 5.0 / 3.0);
+    sumK2A += kst * kst * width * h53 * h53 / h;
+    sumK += kst * width * h53;
+}
+
+void Manning::computeAll(std::span<const double> values, std::span<const double> depths, double scale, double sqrtG,
+                         double wetDepth, std::span<double> out) const
+{
+    sweep(*this, values, depths, scale, sqrtG, wetDepth, out);
+}
+
+}  // namespace Flumaris
