@@ -1,0 +1,204 @@
+#include "plane/step/FPEuler.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <fmt/format.h>
+#include <string>
+
+#include "core/Flumaris.h"
+#include "core/MessageService.h"
+#include "plane/step/FPEdgeSweep.h"
+
+namespace FlumPlane {
+
+namespace {
+
+std::string num(double x) { return fmt::format("{:g}", x); }
+
+}  // namespace
+
+ElementBed elementBed(const Grid& grid, int e) {
+    ElementBed b;
+    b.n = grid.elemNumNodes_[e];
+    for (int k = 0; k < b.n; ++k) {
+        const int nd = grid.elemNode(e, k);
+        b.x[k] = grid.nodeX_[nd];
+        b.y[k] = grid.nodeY_[nd];
+        b.z[k] = grid.nodeZ_[nd];
+        b.partialArea[k] = grid.elemPartialArea_[Grid::kMaxNodes * e + k];
+    }
+    b.cx = grid.elemCx_[e];
+    b.cy = grid.elemCy_[e];
+    b.zc = grid.elemZb_[e];
+    b.area = grid.elemArea_[e];
+    return b;
+}
+
+Euler::Euler(const Grid& grid, FPState& state, const EulerSettings& settings)
+    : grid_(grid), state_(state), settings_(settings), g_(Flumaris::settings().gravity()) {}
+
+void Euler::computeFluxes() {
+    RiemannSolverSettings rs;
+    rs.kind = settings_.solver;
+    rs.gravity = g_;
+    rs.hmin = settings_.hmin;
+    rs.tolerance = settings_.riemannTolerance;
+    withRiemannSolver(rs, [&](const auto& solver) {
+        computeInteriorFluxes(solver, grid_, state_, settings_.hmin, settings_.dynamicDepth);
+    });
+    computeWallFluxes(grid_, state_, settings_.hmin, g_);
+}
+
+void Euler::updateElements(double dt) {
+    const Grid& grid = grid_;
+    FPState& s = state_;
+    StepParameters p;
+    p.dt = dt;
+    p.hmin = settings_.hmin;
+    p.g = g_;
+    p.velocityUpdate = settings_.velocityUpdate;
+    const int ne = grid.numElements();
+    const bool watchSpeed = !speedWarningShown_;
+    int depthNaN = INT_MAX, velocityNaN = INT_MAX;
+    int cutElement = INT_MAX;
+    double cutSpeed = 0.0;
+
+#pragma omp parallel for schedule(static) reduction(min : depthNaN, velocityNaN)
+    for (int e = 0; e < ne; ++e) {
+        const bool dry = s.h_[e] <= p.hmin;
+        ElementInput in;
+        for (int k = 0; k < grid.elemNumNodes_[e]; ++k) {
+            const int slot = Grid::kMaxNodes * e + k;
+            const int i = grid.elemEdges_[slot];
+            const int nb = grid.elemNeighbours_[slot];
+            addEdgeInflow(in.inflow, grid.elemEdgeSign_[slot], s.fluxMass_[i], s.fluxMomX_[i],
+                          s.fluxMomY_[i], dry, s.wse_[e], nb >= 0 ? s.wse_[nb] : 0.0, nb >= 0);
+        }
+        s.sumMass_[e] = in.inflow.mass;
+        s.sumMomX_[e] = in.inflow.momX;
+        s.sumMomY_[e] = in.inflow.momY;
+        in.h = s.h_[e];
+        in.u = s.u_[e];
+        in.v = s.v_[e];
+        in.zb = grid.elemZb_[e];
+        in.frictionRate = bedFrictionRate(s.speed_[e], s.h_[e], s.cf_[e]);
+        in.hasSource = s.hasSource_[e] != 0;
+        in.sourceRate = s.sourceRate_[e];
+        const ElementResult r = updateElement(elementBed(grid, e), in, p);
+        s.hNew_[e] = r.h;
+        s.uNew_[e] = r.u;
+        s.vNew_[e] = r.v;
+        s.fullyWetted_[e] = r.fullyWetted ? 1 : 0;
+        if (r.depthNaN) depthNaN = std::min(depthNaN, e);
+        if (r.velocityNaN) velocityNaN = std::min(velocityNaN, e);
+        if (watchSpeed && r.cutSpeed > 0.0) {
+#pragma omp critical(flum_plane_speed_cut)
+            if (e < cutElement) {
+                cutElement = e;
+                cutSpeed = r.cutSpeed;
+            }
+        }
+    }
+
+    if (depthNaN != INT_MAX || velocityNaN != INT_MAX) reportFailure(depthNaN, velocityNaN);
+    if (cutElement != INT_MAX) {
+        speedWarningShown_ = true;
+        Flumaris::report(3, "The velocity 'v=" + num(cutSpeed) + "m/s' in the element #" +
+                                std::to_string(grid.elemId_[cutElement]) +
+                                " exceeded the maximum velocity 'vmax=" + num(kMaxSpeed) +
+                                "m/s' and is set to this maximum. No more messages are shown.");
+    }
+}
+
+void Euler::reportFailure(int depthNaN, int velocityNaN) const {
+    const FPState& s = state_;
+    if (depthNaN <= velocityNaN) {
+        Flumaris::report(1, "The new depth of the element # " +
+                                std::to_string(grid_.elemId_[depthNaN]) + " is NAN = " +
+                                num(s.hNew_[depthNaN]) +
+                                ".\nThe program is terminated abnormally.");
+        return;
+    }
+    const int e = velocityNaN;
+    Flumaris::report(1, "The element # " + std::to_string(grid_.elemId_[e]) +
+                            " has an infinite velocity!\nh = " + num(s.hNew_[e]) +
+                            "\nu = " + num(s.uNew_[e]) + "\nv = " + num(s.vNew_[e]) +
+                            "\nFluxH = " + num(s.sumMass_[e]) + "\nFluxU = " +
+                            num(s.sumMomX_[e]) + "\nFluxV = " + num(s.sumMomY_[e]) +
+                            "\nThe program is terminated abnormally.");
+}
+
+void Euler::correctNegativeDepths(double dt) {
+    const int ne = grid_.numElements();
+    for (int e = 0; e < ne; ++e)
+        if (state_.hNew_[e] < 0.0) collectFromNeighbours(e, dt);
+}
+
+void Euler::collectFromNeighbours(int e, double dt) {
+    FPState& s = state_;
+    const Grid& grid = grid_;
+    const double A = grid.elemArea_[e];
+    const std::string id = std::to_string(grid.elemId_[e]);
+    double need = -s.hNew_[e] * A;
+    Flumaris::report(6, "**********\nelement #" + id + " with negativ water depth h=" +
+                            num(s.hNew_[e]) + " we need to collect " + num(need) +
+                            "[m3] from the neighbours!");
+    Flumaris::report(6, "looking for neighbouring elements that (1) took water out of our "
+                        "sink and (2) have some water left to fill our sink ...");
+    Flumaris::report(6, "ok, let's do the collection:");
+    for (int k = 0; k < grid.elemNumNodes_[e] && need > 0.0; ++k) {
+        const int slot = Grid::kMaxNodes * e + k;
+        const int nb = grid.elemNeighbours_[slot];
+        if (nb < 0) continue;
+        const double outflow = grid.elemEdgeSign_[slot] * s.fluxMass_[grid.elemEdges_[slot]] * dt;
+        const double left = s.hNew_[nb] * grid.elemArea_[nb];
+        if (outflow <= 0.0 || left <= 0.0) continue;
+        const double take = std::min({outflow, left, need});
+        s.hNew_[nb] -= take / grid.elemArea_[nb];
+        if (s.hNew_[nb] <= settings_.hmin) {
+            // drained below the wet threshold: at rest like any dry element
+            s.uNew_[nb] = s.vNew_[nb] = 0.0;
+            s.fullyWetted_[nb] = 0;
+        }
+        need -= take;
+        Flumaris::report(6, "\tfrom element #" + std::to_string(grid.elemId_[nb]) +
+                                " we take back " + num(take) +
+                                "[m3]...remaining volume to fill the sink: " + num(need));
+    }
+    const double h = -need / A;
+    if (h < -kTiny) {
+        Flumaris::report(3, "Mass conservation is not guaranteed! Negative water depth in element #" +
+                                id + ": h=" + num(h) + "[m] is set to 0.");
+    } else if (h > kTiny) {
+        Flumaris::report(3, "too much water was collected in element #" + id + ": surplus of " +
+                                num(-need) + "[m3]");
+    }
+    s.hNew_[e] = h > kTiny ? h : 0.0;
+    s.uNew_[e] = s.vNew_[e] = 0.0;
+    s.fullyWetted_[e] = 0;
+}
+
+void Euler::commit() {
+    const Grid& grid = grid_;
+    FPState& s = state_;
+    const int ne = grid.numElements();
+#pragma omp parallel for schedule(static)
+    for (int e = 0; e < ne; ++e) {
+        s.u_[e] = s.uNew_[e];
+        s.v_[e] = s.vNew_[e];
+        s.speed_[e] = std::sqrt(s.u_[e] * s.u_[e] + s.v_[e] * s.v_[e]);
+        s.h_[e] = s.hNew_[e];
+        s.wseOld_[e] = s.wse_[e];
+        s.wse_[e] = s.h_[e] + grid.elemZb_[e];
+    }
+}
+
+void Euler::step(double dt) {
+    computeFluxes();
+    updateElements(dt);
+    correctNegativeDepths(dt);
+    commit();
+}
+
+}  // namespace FlumPlane

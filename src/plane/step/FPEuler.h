@@ -1,0 +1,55 @@
+#pragma once
+// Explicit Euler step of the 2-D shallow-water equations on the grid:
+// edge fluxes, element update, negative-depth correction and commit.
+// The Riemann solver is chosen once; each sweep is a plain parallel loop.
+#include "plane/flux/FPRiemannSolverChoice.h"
+#include "plane/mesh/FPGrid.h"
+#include "plane/step/FPElementKernels.h"
+#include "plane/step/FPState.h"
+
+namespace FlumPlane {
+
+struct EulerSettings {
+    double hmin = 0.05;                  // minimum_water_depth
+    VelocityUpdate velocityUpdate = VelocityUpdate::VolumeArea;
+    bool dynamicDepth = true;            // dynamic_depth_solver
+    RiemannSolverKind solver = RiemannSolverKind::Exact;
+    double riemannTolerance = 1.0e-6;
+};
+
+// The bed of element e as the element kernels see it.
+ElementBed elementBed(const Grid& grid, int e);
+
+class Euler {
+public:
+    // Gravity is read once from the program settings.
+    Euler(const Grid& grid, FPState& state, const EulerSettings& settings);
+
+    // Interior Riemann fluxes and wall edges; boundary conditions write their
+    // own edges before the element update.
+    void computeFluxes();
+    // New depths and velocities into the temporaries; a depth or velocity that
+    // is not a number ends the run, the 200 m/s cut warns once.
+    void updateElements(double dt);
+    // Takes water back from the neighbours that drained an element below zero.
+    void correctNegativeDepths(double dt);
+    // Temporaries become the state.
+    void commit();
+    // The four above in order.
+    void step(double dt);
+
+    const EulerSettings& settings() const { return settings_; }
+    double gravity() const { return g_; }
+
+private:
+    void reportFailure(int depthNaN, int velocityNaN) const;
+    void collectFromNeighbours(int e, double dt);
+
+    const Grid& grid_;
+    FPState& state_;
+    EulerSettings settings_;
+    double g_;
+    bool speedWarningShown_ = false;
+};
+
+}  // namespace FlumPlane

@@ -1,0 +1,54 @@
+#pragma once
+// Stable time step from the CFL condition over all edges:
+// dt = min over wet edges and both sides K of CFL A_K / (L lambda), with
+// lambda the larger of |u_K . n| + sqrt(g h_K) of the two sides.
+// The minimum and its controlling element do not depend on the thread count.
+#include <cmath>
+
+#include "plane/mesh/FPGrid.h"
+#include "plane/step/FPState.h"
+
+namespace FlumPlane {
+
+struct TimeStepSettings {
+    double cfl = 1.0;
+    double minimum = 0.001;            // warning threshold only
+    double maximum = 100.0;
+    double initial = 1.0;              // bound of the first step
+    bool ignoreWaveCelerity = false;   // celerity from maximumWaterDepth instead of h
+    double maximumWaterDepth = 0.0;
+    bool checkMinimum = true;
+};
+
+// Wave speed of one side normal to an edge.
+inline double sideWaveSpeed(double h, double un, double g, const TimeStepSettings& s) {
+    double c = 0.0;
+    if (s.ignoreWaveCelerity) c = std::sqrt(g * s.maximumWaterDepth) + 1.0e-15;
+    else if (h > 1.0e-15) c = std::sqrt(g * h) + 1.0e-15;
+    return std::fabs(un) + c;
+}
+
+class TimeStep {
+public:
+    explicit TimeStep(const TimeStepSettings& settings) : settings_(settings) {}
+
+    // Next step over the grid; the first call is bounded by the initial step,
+    // later ones by the maximum. Warns once below the minimum step.
+    double compute(const Grid& grid, const FPState& state, double hmin, double g);
+
+    double timeStep() const { return dt_; }
+    void setTimeStep(double dt) { dt_ = dt; }
+    // Element index controlling the last step, -1 when the bound did.
+    int controllingElement() const { return controlling_; }
+    bool firstStep() const { return first_; }
+    const TimeStepSettings& settings() const { return settings_; }
+
+private:
+    TimeStepSettings settings_;
+    double dt_ = 0.0;
+    int controlling_ = -1;
+    bool first_ = true;
+    bool minimumWarningShown_ = false;
+};
+
+}  // namespace FlumPlane
