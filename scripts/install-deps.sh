@@ -3,7 +3,7 @@
 # only those that are missing.
 set -euo pipefail
 pkgs=(g++ cmake make pkg-config libgomp1 libfmt-dev libcgns-dev libshp-dev liblapacke-dev
-      libgtest-dev libgmock-dev libbenchmark-dev python3 python3-numpy cgns-convert)
+      libgtest-dev libgmock-dev libbenchmark-dev python3 python3-numpy python3-meshio cgns-convert)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
