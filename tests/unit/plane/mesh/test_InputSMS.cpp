@@ -7,6 +7,7 @@
 
 #include "plane/mesh/FPGrid.h"
 #include "plane/mesh/FPInputSMS.h"
+#include "plane/mesh/FPMovingBed.h"
 #include "unit/plane/mesh/MeshTestUtil.h"
 
 using namespace FlumPlane;
@@ -302,4 +303,21 @@ TEST(InputSMSFaults, OverlappingElementsStop)
               "If the grid seems to be valid, contact the developers");
     EXPECT_EQ(readError("same", std::string(kSquareNodes) + "E3T 1 1 2 3 1\nE3T 2 2 3 4 1\nE3T 3 1 3 4 1\n"),
               "Fatal Error in finding neighboring elements routine. \nPlease contact the developers");
+}
+
+TEST_F(HandMesh, MovingBedInterpolatesAndUpdatesTheGrid)
+{
+    const std::string file = writeFile(dir_ / "bed.txt", "0 70 80\n0.0 1.0 2.0\n10.0 3.0 0.0\n");
+    MovingBed bed(grid_, file);
+    bed.apply(grid_, 5.0);
+    EXPECT_DOUBLE_EQ(grid_.nodeZ_[grid_.nodeIndexOfId(70)], 2.0);
+    EXPECT_DOUBLE_EQ(grid_.nodeZ_[grid_.nodeIndexOfId(80)], 1.0);
+    EXPECT_DOUBLE_EQ(grid_.elemZb_[3], 1.0 / 3.0);       // (0 + 0 + 1) / 3
+    EXPECT_DOUBLE_EQ(grid_.edgeZmean_[edge(30, 70)], 1.5);
+    EXPECT_EQ(bed.elevationsAt(25.0), (std::vector<double>{3.0, 0.0}));  // last row after the end
+    EXPECT_EQ(fatalText([&] { bed.elevationsAt(-1.0); }),
+              "x-value (usually = time) smaller than first x-value of boundary serie! (x-value: -1 first value: 0)");
+    const std::string bad = writeFile(dir_ / "bad.txt", "0 70 81\n0.0 1.0 2.0\n");
+    EXPECT_EQ(fatalText([&] { MovingBed(grid_, bad); }),
+              "Error in the moving bed file '" + bad + "' at line 1: the node id 81 is not in the grid file.");
 }
