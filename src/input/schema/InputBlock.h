@@ -115,8 +115,9 @@ protected:
     void setDescription(const std::string& text) { description_ = text; }
     void setExample(const std::string& text) { example_ = text; }
 
-    template <class Block>
-    Block& addBlock(Presence presence = Optional, Multiplicity multiplicity = Single);
+    // Extra arguments go to the block's constructor (one class serving several names).
+    template <class Block, class... Args>
+    Block& addBlock(Presence presence = Optional, Multiplicity multiplicity = Single, Args&&... args);
     template <class Tag, class... Args>
     Tag& addTag(Args&&... args);
 
@@ -189,9 +190,9 @@ private:
     std::unique_ptr<InputBlock> schema_;
 };
 
-template <class Block>
-Block& InputBlock::addBlock(Presence presence, Multiplicity multiplicity) {
-    auto block = std::make_unique<Block>();
+template <class Block, class... Args>
+Block& InputBlock::addBlock(Presence presence, Multiplicity multiplicity, Args&&... args) {
+    auto block = std::make_unique<Block>(std::forward<Args>(args)...);
     Block& ref = *block;
     registerBlock(std::move(block), presence, multiplicity);
     return ref;

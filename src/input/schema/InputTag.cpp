@@ -17,23 +17,25 @@ std::string joinNames(const std::vector<std::string>& names, const std::string& 
     return out;
 }
 
-InputTag::InputTag(std::string name, std::string description)
-    : name_(std::move(name)), description_(std::move(description)) {}
+InputTag::InputTag(std::string name, std::string description) : schema_(std::make_shared<Schema>()) {
+    schema_->name = std::move(name);
+    schema_->description = std::move(description);
+}
 
 InputTag::~InputTag() = default;
 
-std::string InputTag::defaultValue() const { return master().defaultValue_; }
+std::string InputTag::defaultValue() const { return schema_->defaultValue; }
 
 std::string InputTag::conditionText() const {
     std::vector<std::string> parts;
-    for (const InputTagComposite* c : master().conditions_) {
+    for (const InputTagComposite* c : schema_->conditions) {
         const std::string t = c->conditionTextFor(name());
         if (!t.empty()) parts.push_back(t);
     }
     return joinNames(parts, "; and ");
 }
 
-std::string InputTag::units() const { return master().units_; }
+std::string InputTag::units() const { return schema_->units; }
 
 std::string InputTag::restrictedValuesText() const { return joinNames(restrictedValues()); }
 
@@ -77,7 +79,7 @@ const std::string& InputTag::valueText() const {
 
 void InputTag::checkSchemaChange() const {
     FLUM_ASSERT_MSG(logicalMaster_ == nullptr, "LOGICAL stuff must be applied to the master");
-    FLUM_ASSERT_MSG(!populated_, "LOGICAL stuff might not be changed after the tree is beeing populated");
+    FLUM_ASSERT_MSG(!schema_->populated, "LOGICAL stuff might not be changed after the tree is beeing populated");
 }
 
 static void checkMandatoryDefault(const std::string& name, const std::string& def, bool mandatory) {
@@ -91,39 +93,39 @@ static void checkMandatoryDefault(const std::string& name, const std::string& de
 
 InputTag& InputTag::setMandatory(bool on) {
     checkSchemaChange();
-    mandatory_ = on;
-    checkMandatoryDefault(name_, defaultValue_, mandatory_);
+    schema_->mandatory = on;
+    checkMandatoryDefault(schema_->name, schema_->defaultValue, on);
     return *this;
 }
 
 InputTag& InputTag::setDefault(const std::string& value) {
     checkSchemaChange();
-    defaultValue_ = value;
-    checkMandatoryDefault(name_, defaultValue_, mandatory_);
+    schema_->defaultValue = value;
+    checkMandatoryDefault(schema_->name, value, schema_->mandatory);
     return *this;
 }
 
 InputTag& InputTag::setRepeatable(bool on) {
     checkSchemaChange();
-    repeatable_ = on;
+    schema_->repeatable = on;
     return *this;
 }
 
 InputTag& InputTag::setUnits(const std::string& units) {
     checkSchemaChange();
-    units_ = units;
+    schema_->units = units;
     return *this;
 }
 
 InputTag& InputTag::setRestrictedValues(std::vector<std::string> values) {
     checkSchemaChange();
-    restrictedValues_ = std::move(values);
+    schema_->restrictedValues = std::move(values);
     return *this;
 }
 
 void InputTag::attachCondition(const InputTagComposite* condition) {
     checkSchemaChange();
-    conditions_.push_back(condition);
+    schema_->conditions.push_back(condition);
 }
 
 void InputTag::wrongType(const char* wanted) const {
@@ -152,20 +154,20 @@ std::vector<std::vector<double>> InputTag::asDoubleListList() const { wrongType(
 
 std::unique_ptr<InputTag> InputTag::createInstance(InputBlock* owner) const {
     FLUM_ASSERT_MSG(logicalMaster_ == nullptr, "Instances are created from master tags only");
-    populated_ = true;
+    schema_->populated = true;
     std::unique_ptr<InputTag> t = clone();
     t->logicalMaster_ = this;
     t->block_ = owner;
     t->valueTexts_.clear();
     t->errors_.clear();
     t->warnings_.clear();
-    t->conditions_.clear();
     t->resetValue();
-    if (!defaultValue_.empty() && !isComposite()) {
+    const std::string& def = schema_->defaultValue;
+    if (!def.empty() && !isComposite()) {
         std::string msg;
-        const bool ok = t->interpret(defaultValue_, msg);
+        const bool ok = t->interpret(def, msg);
         if (!ok) {
-            const std::string text = "Default value '" + defaultValue_ + "' of tag '" + name_ + "' is invalid: " + msg;
+            const std::string text = "Default value '" + def + "' of tag '" + name() + "' is invalid: " + msg;
             Flumaris::assertionFailed(text.c_str(), __FILE__, __LINE__, __DATE__, __TIME__);
         }
     }

@@ -41,11 +41,11 @@ public:
     virtual void addWarning(const std::string& text);
 
     // --- schema (forwarded to the master) ---
-    const std::string& name() const { return master().name_; }
-    const std::string& description() const { return master().description_; }
-    bool mandatory() const { return master().mandatory_; }
-    bool repeatable() const { return master().repeatable_; }
-    const std::vector<std::string>& restrictedValues() const { return master().restrictedValues_; }
+    const std::string& name() const { return schema_->name; }
+    const std::string& description() const { return schema_->description; }
+    bool mandatory() const { return schema_->mandatory; }
+    bool repeatable() const { return schema_->repeatable; }
+    const std::vector<std::string>& restrictedValues() const { return schema_->restrictedValues; }
     // The allowed values as listed in messages and pages: "a, b, c".
     std::string restrictedValuesText() const;
     virtual bool isComposite() const { return false; }
@@ -88,7 +88,7 @@ public:
     // A fresh instance of this master for a block instance (default applied).
     std::unique_ptr<InputTag> createInstance(InputBlock* owner) const;
     // Masters only: whether block instances with this tag exist already.
-    void markPopulated() const { populated_ = true; }
+    void markPopulated() const { schema_->populated = true; }
 
 protected:
     // The kind's own check and conversion; on failure fill message (empty: no message of its own).
@@ -102,17 +102,24 @@ protected:
     void requireValue() const;
 
 private:
+    // The definition, shared by the master and all its instances (instances are
+    // created per block instance, so they must be cheap).
+    struct Schema {
+        std::string name;
+        std::string description;
+        bool mandatory = false;
+        bool repeatable = false;
+        std::string defaultValue;
+        std::string units;
+        std::vector<std::string> restrictedValues;
+        std::vector<const InputTagComposite*> conditions;
+        bool populated = false;
+    };
+    Schema& schema() const { return *schema_; }
+
     const InputTag* logicalMaster_ = nullptr;
     InputBlock* block_ = nullptr;
-    std::string name_;
-    std::string description_;
-    bool mandatory_ = false;
-    bool repeatable_ = false;
-    std::string defaultValue_;
-    std::string units_;
-    std::vector<std::string> restrictedValues_;
-    std::vector<const InputTagComposite*> conditions_;
-    mutable bool populated_ = false;
+    std::shared_ptr<Schema> schema_;
 
     std::vector<std::string> valueTexts_;
     int line_ = 0;

@@ -9,11 +9,12 @@ namespace FLUMparse {
 
 namespace {
 
+// Items of one sublist; numbered through the whole list in messages.
 template <class T>
-std::vector<T> convertItems(const std::vector<std::string>& items) {
+std::vector<T> convertItems(const NestedList& list, const NestedList::Entry& e) {
     std::vector<T> out;
-    out.reserve(items.size());
-    for (size_t k = 0; k < items.size(); ++k) out.push_back(ListItem<T>::convert(items[k], k + 1));
+    out.reserve(e.count);
+    for (size_t k = e.first; k < e.first + e.count; ++k) out.push_back(ListItem<T>::convert(list.items[k], k + 1));
     return out;
 }
 
@@ -82,14 +83,14 @@ template <class T>
 bool InputTagListOfList<T>::interpret(const std::string& text, std::string& message) {
     values_.clear();
     try {
-        const auto parts = ListParser::splitNested(text);
+        const NestedList list = ListParser::splitNested(text);
+        const auto& parts = list.entries;
         for (size_t k = 0; k < parts.size(); ++k) {
             if (!parts[k].isSublist) throw ListError("List and sublists must start with '(' and end with ')'");
-            if (sublistSize_ >= 0 && parts[k].items.size() != static_cast<size_t>(sublistSize_))
-                throw ListError("Sublist nr. " + std::to_string(k + 1) + " has " +
-                                std::to_string(parts[k].items.size()) + " items but " +
-                                std::to_string(sublistSize_) + " are expected");
-            values_.push_back(convertItems<T>(parts[k].items));
+            if (sublistSize_ >= 0 && parts[k].count != static_cast<size_t>(sublistSize_))
+                throw ListError("Sublist nr. " + std::to_string(k + 1) + " has " + std::to_string(parts[k].count) +
+                                " items but " + std::to_string(sublistSize_) + " are expected");
+            values_.push_back(convertItems<T>(list, parts[k]));
         }
     } catch (const ListError& e) {
         message = e.what();
@@ -169,12 +170,13 @@ template <class T>
 bool InputTagTaggedList<T>::interpret(const std::string& text, std::string& message) {
     values_.clear();
     try {
-        const auto parts = ListParser::splitNested(text);
+        const NestedList list = ListParser::splitNested(text);
+        const auto& parts = list.entries;
         for (size_t k = 0; k < parts.size(); ++k) {
             if (parts[k].isSublist || k + 1 >= parts.size() || !parts[k + 1].isSublist)
                 throw ListError("A tagged list consists of names each followed by a sublist, e.g. "
                                 "'( name1 ( 1 2 ) name2 ( 3 4 ) )'");
-            values_.emplace_back(parts[k].word, convertItems<T>(parts[k + 1].items));
+            values_.emplace_back(std::string(parts[k].word), convertItems<T>(list, parts[k + 1]));
             ++k;
         }
     } catch (const ListError& e) {
@@ -207,23 +209,34 @@ std::vector<std::string> InputTagTaggedList<T>::asStringList() const {
 
 // ---- node coordinates, output values ----
 
+std::vector<std::vector<double>> InputTagNodeCoordList::asDoubleListList() const {
+    const auto& flat = value();
+    const size_t d = static_cast<size_t>(dimension_);
+    std::vector<std::vector<double>> out(flat.size() / d);
+    for (size_t i = 0; i < out.size(); ++i) out[i].assign(flat.begin() + i * d, flat.begin() + (i + 1) * d);
+    return out;
+}
+
 bool InputTagNodeCoordList::interpret(const std::string& text, std::string& message) {
     values_.clear();
     try {
-        const auto parts = ListParser::splitNested(text);
+        const NestedList list = ListParser::splitNested(text);
+        const auto& parts = list.entries;
+        values_.reserve(list.items.size());
         for (size_t k = 0; k < parts.size(); ++k) {
             if (!parts[k].isSublist) throw ListError("List and sublists must start with '(' and end with ')'");
-            if (parts[k].items.size() != static_cast<size_t>(dimension_))
+            if (parts[k].count != static_cast<size_t>(dimension_))
                 throw ListError("Node coordinate nr. " + std::to_string(k + 1) + " has " +
-                                std::to_string(parts[k].items.size()) + " values but " + std::to_string(dimension_) +
+                                std::to_string(parts[k].count) + " values but " + std::to_string(dimension_) +
                                 " are expected");
-            values_.push_back(convertItems<double>(parts[k].items));
+            for (size_t j = parts[k].first; j < parts[k].first + parts[k].count; ++j)
+                values_.push_back(ListItem<double>::convert(list.items[j], j + 1));
         }
     } catch (const ListError& e) {
         message = e.what();
         return false;
     }
-    return checkCount(values_.size(), text, message);
+    return checkCount(values_.size() / static_cast<size_t>(dimension_), text, message);
 }
 
 bool InputTagSpecialOutputValueList::interpret(const std::string& text, std::string& message) {

@@ -149,8 +149,10 @@ public:
     InputTagNodeCoordList(std::string name, std::string description, int dimension = 2)
         : InputTagListBase(std::move(name), std::move(description)), dimension_(dimension) {}
     std::string typeName() const override { return "list of node coordinates"; }
-    const std::vector<std::vector<double>>& value() const { requireValue(); return values_; }
-    std::vector<std::vector<double>> asDoubleListList() const override { return value(); }
+    int dimension() const { return dimension_; }
+    // All coordinates in one array, node after node (dimension() values each).
+    const std::vector<double>& value() const { requireValue(); return values_; }
+    std::vector<std::vector<double>> asDoubleListList() const override;
 
 protected:
     bool interpret(const std::string& text, std::string& message) override;
@@ -158,7 +160,7 @@ protected:
 
 private:
     int dimension_;
-    std::vector<std::vector<double>> values_;
+    std::vector<double> values_;
 };
 
 // A whitespace list of output quantities, each one of the known names.

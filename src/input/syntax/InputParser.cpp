@@ -74,7 +74,18 @@ void InputParser::parseText(std::string text, InputBlock& root, const std::strin
     stack_.assign(1, &root);
     root.setSource(fileName, 1);
     prepare(text);
-    for (char c : text) {
+    const size_t n = text.size();
+    for (size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (state_ == 2 && c != '\n' && c != '(' && c != ')' && c != '\r') {
+            // Fast path through the plain characters of a value (long lists).
+            size_t j = i + 1;
+            while (j < n && text[j] != '\n' && text[j] != '(' && text[j] != ')' && text[j] != '\r') ++j;
+            value_.append(text, i, j - i);
+            column_ += static_cast<int>(j - i);
+            i = j - 1;
+            continue;
+        }
         if (c == '\n') {
             ++line_;
             lastColumn_ = column_;

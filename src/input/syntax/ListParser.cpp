@@ -69,7 +69,7 @@ std::vector<std::string_view> ListParser::splitComma(std::string_view text) {
     return out;
 }
 
-std::vector<NestedListItem> ListParser::splitNested(std::string_view text) {
+NestedList ListParser::splitNested(std::string_view text) {
     long open = 0;
     long close = 0;
     for (char c : text) {
@@ -82,21 +82,29 @@ std::vector<NestedListItem> ListParser::splitNested(std::string_view text) {
                         (open > close ? " more '(' than ')' braces" : " more ')' than '(' braces"));
     if (text.size() < 2 || text.front() != '(' || text.back() != ')')
         throw ListError("List and sublists must start with '(' and end with ')'");
-    std::vector<NestedListItem> out;
+    NestedList out;
+    out.entries.reserve(static_cast<size_t>(open));
+    out.items.reserve(static_cast<size_t>(open) * 2);
     const std::string_view body = text.substr(1, text.size() - 2);
+    const size_t n = body.size();
     size_t i = 0;
-    auto sep = [](char c) { return isSeparatorBlank(c) || c == ','; };
-    while (i < body.size()) {
-        while (i < body.size() && sep(body[i])) ++i;
-        if (i >= body.size()) break;
+    auto sep = [](char c) { return c == ' ' || c == ',' || c == '\n' || c == '\r' || c == '\t'; };
+    auto wordEnd = [&](size_t k) {
+        while (k < n && !sep(body[k]) && body[k] != '(' && body[k] != ')') ++k;
+        return k;
+    };
+    while (i < n) {
+        while (i < n && sep(body[i])) ++i;
+        if (i >= n) break;
         if (body[i] == ')') throw ListError("List and sublists must start with '(' and end with ')'");
+        NestedList::Entry e;
         if (body[i] == '(') {
-            NestedListItem item;
-            item.isSublist = true;
+            e.isSublist = true;
+            e.first = out.items.size();
             ++i;
             while (true) {
-                while (i < body.size() && sep(body[i])) ++i;
-                if (i >= body.size()) throw ListError("List and sublists must start with '(' and end with ')'");
+                while (i < n && sep(body[i])) ++i;
+                if (i >= n) throw ListError("List and sublists must start with '(' and end with ')'");
                 if (body[i] == ')') {
                     ++i;
                     break;
@@ -105,17 +113,16 @@ std::vector<NestedListItem> ListParser::splitNested(std::string_view text) {
                     throw ListError("Further braces found in list of depth 3 within expression '" +
                                     std::string(text) + "'");
                 const size_t b = i;
-                while (i < body.size() && !sep(body[i]) && body[i] != '(' && body[i] != ')') ++i;
-                item.items.emplace_back(body.substr(b, i - b));
+                i = wordEnd(i);
+                out.items.push_back(body.substr(b, i - b));
             }
-            out.push_back(std::move(item));
+            e.count = out.items.size() - e.first;
         } else {
             const size_t b = i;
-            while (i < body.size() && !sep(body[i]) && body[i] != '(' && body[i] != ')') ++i;
-            NestedListItem item;
-            item.word = std::string(body.substr(b, i - b));
-            out.push_back(std::move(item));
+            i = wordEnd(i);
+            e.word = body.substr(b, i - b);
         }
+        out.entries.push_back(e);
     }
     return out;
 }

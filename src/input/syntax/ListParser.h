@@ -15,11 +15,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// One element of a nested list: a word at the top level or a parenthesised sublist.
-struct NestedListItem {
-    std::string word;                 // empty for a sublist
-    std::vector<std::string> items;   // items of a sublist
-    bool isSublist = false;
+// A nested list, flat: top-level words and sublists in order, the sublists'
+// items in one array. Views point into the parsed text.
+struct NestedList {
+    struct Entry {
+        std::string_view word;  // empty for a sublist
+        size_t first = 0;       // sublist items: items[first .. first + count)
+        size_t count = 0;
+        bool isSublist = false;
+    };
+    std::vector<Entry> entries;
+    std::vector<std::string_view> items;
 };
 
 class ListParser {
@@ -33,7 +39,7 @@ public:
 
     // Splits "( w (a b) (c, d) )" into words and sublists; sublists may not nest
     // further. Items inside sublists are separated by blanks or commas.
-    static std::vector<NestedListItem> splitNested(std::string_view text);
+    static NestedList splitNested(std::string_view text);
     // Separator-split items of a flat list body (parentheses already checked).
     static std::vector<std::string_view> splitWhiteSpace(std::string_view text);
     static std::vector<std::string_view> splitComma(std::string_view text);

@@ -122,14 +122,19 @@ TEST(ListParsers, SyntaxErrors) {
 }
 
 TEST(ListParsers, NestedSplit) {
-    const auto items = ListParser::splitNested("( a (1 2) b(3,4) (5, 6 ,7) )");
-    ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[0].word, "a");
-    EXPECT_TRUE(items[1].isSublist);
-    EXPECT_EQ(items[1].items, (std::vector<std::string>{"1", "2"}));
-    EXPECT_EQ(items[2].word, "b");
-    EXPECT_EQ(items[3].items, (std::vector<std::string>{"3", "4"}));
-    EXPECT_EQ(items[4].items, (std::vector<std::string>{"5", "6", "7"}));
+    const NestedList list = ListParser::splitNested("( a (1 2) b(3,4) (5, 6 ,7) )");
+    const auto& e = list.entries;
+    ASSERT_EQ(e.size(), 5u);
+    auto items = [&](size_t k) {
+        return std::vector<std::string_view>(list.items.begin() + e[k].first,
+                                             list.items.begin() + e[k].first + e[k].count);
+    };
+    EXPECT_EQ(e[0].word, "a");
+    EXPECT_TRUE(e[1].isSublist);
+    EXPECT_EQ(items(1), (std::vector<std::string_view>{"1", "2"}));
+    EXPECT_EQ(e[2].word, "b");
+    EXPECT_EQ(items(3), (std::vector<std::string_view>{"3", "4"}));
+    EXPECT_EQ(items(4), (std::vector<std::string_view>{"5", "6", "7"}));
     EXPECT_THROW(ListParser::splitNested("( (1 (2)) )"), ListError);
     EXPECT_THROW(ListParser::splitNested("( (1 2 )"), ListError);
     EXPECT_THROW(ListParser::splitNested("(1 2) x"), ListError);

@@ -1,0 +1,19 @@
+#include "input/blocks/IRbedload1d.h"
+
+#include "input/blocks/IRbedbndr1d.h"
+#include "input/blocks/IRbedparameter1d.h"
+
+namespace FLUMparse {
+
+IRbedload1d::IRbedload1d() : InputBlock("BEDLOAD") {
+    setDescription("Bed load of the 1-D subdomain.");
+    setExample("BEDLOAD {\n"
+        "}");
+}
+
+void IRbedload1d::declare() {
+    addBlock<IRbedbndr1d>(Optional, Repeatable);
+    addBlock<IRbedparameter1d>(Optional, Single);
+}
+
+}  // namespace FLUMparse

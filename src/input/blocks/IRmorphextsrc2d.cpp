@@ -1,0 +1,16 @@
+#include "input/blocks/IRmorphextsrc2d.h"
+
+namespace FLUMparse {
+
+IRmorphextsrc2d::IRmorphextsrc2d() : InputBlock("EXTERNAL_SOURCE") {
+    setDescription("An external sediment source of the 2-D subdomain.");
+    setExample("EXTERNAL_SOURCE {\n"
+        "}");
+}
+
+void IRmorphextsrc2d::declare() {
+    // No keys yet; add them here, one line each, e.g.
+    //   addReal("minimum_water_depth", "Wet/dry threshold.").setDefault("0.05").setMin(0.0).setUnits("[m]");
+}
+
+}  // namespace FLUMparse

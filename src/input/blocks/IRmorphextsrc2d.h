@@ -1,0 +1,18 @@
+#pragma once
+// Block EXTERNAL_SOURCE: An external sediment source of the 2-D subdomain.
+// Keys are declared in declare(), one line each (see InputBlock.h).
+#include <string>
+
+#include "input/schema/InputBlock.h"
+
+namespace FLUMparse {
+
+class IRmorphextsrc2d final : public InputBlock {
+public:
+    IRmorphextsrc2d();
+
+protected:
+    void declare() override;
+};
+
+}  // namespace FLUMparse

@@ -1,0 +1,16 @@
+#include "input/blocks/IRparallel.h"
+
+namespace FLUMparse {
+
+IRparallel::IRparallel() : InputBlock("PARALLEL") {
+    setDescription("Parallel execution of the subdomains' element and edge loops.");
+    setExample("PARALLEL {\n"
+        "   number_threads = 2\n"
+        "}");
+}
+
+void IRparallel::declare() {
+    addInt("number_threads", "Number of OpenMP threads; 1 means sequential, less than 1 all processors.").setDefault("1");
+}
+
+}  // namespace FLUMparse

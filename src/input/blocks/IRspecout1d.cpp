@@ -1,0 +1,16 @@
+#include "input/blocks/IRspecout1d.h"
+
+namespace FLUMparse {
+
+IRspecout1d::IRspecout1d() : InputBlock("SPECIAL_OUTPUT") {
+    setDescription("A special output of the 1-D subdomain.");
+    setExample("SPECIAL_OUTPUT {\n"
+        "}");
+}
+
+void IRspecout1d::declare() {
+    // No keys yet; add them here, one line each, e.g.
+    //   addReal("minimum_water_depth", "Wet/dry threshold.").setDefault("0.05").setMin(0.0).setUnits("[m]");
+}
+
+}  // namespace FLUMparse

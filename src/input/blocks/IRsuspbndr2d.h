@@ -1,0 +1,18 @@
+#pragma once
+// Block BOUNDARY: A suspended-load boundary of the 2-D subdomain.
+// Keys are declared in declare(), one line each (see InputBlock.h).
+#include <string>
+
+#include "input/schema/InputBlock.h"
+
+namespace FLUMparse {
+
+class IRsuspbndr2d final : public InputBlock {
+public:
+    IRsuspbndr2d();
+
+protected:
+    void declare() override;
+};
+
+}  // namespace FLUMparse

@@ -1,0 +1,18 @@
+#pragma once
+// Block SUSPENDED_LOAD: Suspended load of the 2-D subdomain.
+// Keys are declared in declare(), one line each (see InputBlock.h).
+#include <string>
+
+#include "input/schema/InputBlock.h"
+
+namespace FLUMparse {
+
+class IRsuspload2d final : public InputBlock {
+public:
+    IRsuspload2d();
+
+protected:
+    void declare() override;
+};
+
+}  // namespace FLUMparse
