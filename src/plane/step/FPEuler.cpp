@@ -36,7 +36,10 @@ ElementBed elementBed(const Grid& grid, int e) {
 }
 
 Euler::Euler(const Grid& grid, FPState& state, const EulerSettings& settings)
-    : grid_(grid), state_(state), settings_(settings), g_(Flumaris::settings().gravity()) {}
+    : grid_(grid), state_(state), settings_(settings), g_(Flumaris::settings().gravity()) {
+    if (settings_.turbulence)
+        turbulence_ = std::make_unique<AlgebraicTurbulence>(grid, settings_.turbulenceSettings);
+}
 
 void Euler::computeFluxes() {
     RiemannSolverSettings rs;
@@ -48,6 +51,10 @@ void Euler::computeFluxes() {
         computeInteriorFluxes(solver, grid_, state_, settings_.hmin, settings_.dynamicDepth);
     });
     computeWallFluxes(grid_, state_, settings_.hmin, g_);
+    if (turbulence_) {
+        turbulence_->updateEddyViscosity(state_);
+        turbulence_->computeDiffusiveFluxes(state_, settings_.hmin);
+    }
 }
 
 void Euler::updateElements(double dt) {
@@ -60,6 +67,7 @@ void Euler::updateElements(double dt) {
     p.velocityUpdate = settings_.velocityUpdate;
     const int ne = grid.numElements();
     const bool watchSpeed = !speedWarningShown_;
+    const bool turbulence = turbulence_ != nullptr;
     int depthNaN = INT_MAX, velocityNaN = INT_MAX;
     int cutElement = INT_MAX;
     double cutSpeed = 0.0;
@@ -68,13 +76,20 @@ void Euler::updateElements(double dt) {
     for (int e = 0; e < ne; ++e) {
         const bool dry = s.h_[e] <= p.hmin;
         ElementInput in;
+        Inflow diffusion;
         for (int k = 0; k < grid.elemNumNodes_[e]; ++k) {
             const int slot = Grid::kMaxNodes * e + k;
             const int i = grid.elemEdges_[slot];
             const int nb = grid.elemNeighbours_[slot];
+            const double otherWse = nb >= 0 ? s.wse_[nb] : 0.0;
             addEdgeInflow(in.inflow, grid.elemEdgeSign_[slot], s.fluxMass_[i], s.fluxMomX_[i],
-                          s.fluxMomY_[i], dry, s.wse_[e], nb >= 0 ? s.wse_[nb] : 0.0, nb >= 0);
+                          s.fluxMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
+            if (turbulence)
+                addEdgeInflow(diffusion, grid.elemEdgeSign_[slot], 0.0, s.diffMomX_[i],
+                              s.diffMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
         }
+        in.tx = diffusion.momX * grid.elemInvArea_[e];
+        in.ty = diffusion.momY * grid.elemInvArea_[e];
         s.sumMass_[e] = in.inflow.mass;
         s.sumMomX_[e] = in.inflow.momX;
         s.sumMomY_[e] = in.inflow.momY;

@@ -6,6 +6,9 @@
 #include "plane/mesh/FPGrid.h"
 #include "plane/step/FPElementKernels.h"
 #include "plane/step/FPState.h"
+#include "plane/step/FPTurbulence.h"
+
+#include <memory>
 
 namespace FlumPlane {
 
@@ -15,6 +18,8 @@ struct EulerSettings {
     bool dynamicDepth = true;            // dynamic_depth_solver
     RiemannSolverKind solver = RiemannSolverKind::Exact;
     double riemannTolerance = 1.0e-6;
+    bool turbulence = false;             // a TURBULENCE_MODEL block is given
+    TurbulenceSettings turbulenceSettings;
 };
 
 // The bed of element e as the element kernels see it.
@@ -25,8 +30,9 @@ public:
     // Gravity is read once from the program settings.
     Euler(const Grid& grid, FPState& state, const EulerSettings& settings);
 
-    // Interior Riemann fluxes and wall edges; boundary conditions write their
-    // own edges before the element update.
+    // Interior Riemann fluxes and wall edges, and with turbulence the eddy
+    // viscosity and diffusive fluxes of all edges; boundary conditions write
+    // their own edges before the element update.
     void computeFluxes();
     // New depths and velocities into the temporaries; a depth or velocity that
     // is not a number ends the run, the 200 m/s cut warns once.
@@ -50,6 +56,7 @@ private:
     EulerSettings settings_;
     double g_;
     bool speedWarningShown_ = false;
+    std::unique_ptr<AlgebraicTurbulence> turbulence_;
 };
 
 }  // namespace FlumPlane

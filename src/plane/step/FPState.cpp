@@ -8,7 +8,7 @@ void FPState::resize(int numElements, int numEdges) {
     for (auto* a : {&h_, &u_, &v_, &speed_, &wse_, &wseOld_, &eddyViscosity_, &sourceRate_,
                     &hNew_, &uNew_, &vNew_, &sumMass_, &sumMomX_, &sumMomY_})
         a->resize(ne, 0.0);
-    cf_.resize(ne, 1.0);
+    cf_.resize(ne, 0.0);  // 0: frictionless until the law fills it
     hasSource_.resize(ne, 0);
     fullyWetted_.resize(ne, 0);
     for (auto* a : {&fluxMass_, &fluxMomX_, &fluxMomY_, &diffMomX_, &diffMomY_})

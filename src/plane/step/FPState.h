@@ -19,7 +19,7 @@ public:
     std::vector<double> speed_;        // sqrt(u^2 + v^2)
     std::vector<double> wse_;          // water-surface elevation h + zb [m]
     std::vector<double> wseOld_;       // wse of the previous step
-    std::vector<double> cf_;           // velocity coefficient u/u* (the friction law keeps it current)
+    std::vector<double> cf_;           // velocity coefficient u/u* (the friction law keeps it current; 0 = none)
     std::vector<double> eddyViscosity_;     // [m2/s], turbulence only
     std::vector<double> sourceRate_;   // external source [m/s]
     std::vector<unsigned char> hasSource_;
