@@ -138,15 +138,11 @@ TEST(ExactSolver, SeparatingStreamsLeaveTheEdgeDry) {
 
 TEST(HLLSolver, DryBedDamBreakIsCloseToRitter) {
     const EdgeFlux F = HLL(g, hmin).flux(unitEdge(), states(h0, 0.0, 0.0, 0.0));
-    EXPECT_NEAR(F.mass, ritterH * ritterU, 0.25 * ritterH * ritterU);
-    EXPECT_GT(F.mass, 0.0);
-    EXPECT_EQ(F.momY, 0.0);
-}
-
-TEST(HLLCSolver, DryBedDamBreakIsCloseToRitter) {
-    const EdgeFlux F = HLLC(g, hmin).flux(unitEdge(), states(h0, 0.0, 0.0, 0.0));
-    EXPECT_NEAR(F.mass, ritterH * ritterU, 0.25 * ritterH * ritterU);
-    EXPECT_EQ(F.momY, 0.0);
+    const EdgeFlux G = HLLC(g, hmin).flux(unitEdge(), states(h0, 0.0, 0.0, 0.0));
+    for (const EdgeFlux& X : {F, G}) {
+        EXPECT_NEAR(X.mass, ritterH * ritterU, 0.25 * ritterH * ritterU);
+        EXPECT_EQ(X.momY, 0.0);
+    }
 }
 
 // The two-wave solvers smear the middle state: within 30 % of the exact discharge.

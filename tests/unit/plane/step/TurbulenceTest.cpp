@@ -24,15 +24,6 @@ Grid basin() { return rectangle(6, 6, 0.5, 0.5, false, [](double, double) { retu
 
 }  // namespace
 
-TEST(Turbulence, EddyViscosityFromTheShearVelocity) {
-    TurbulenceSettings t;
-    t.factor = 2.0;
-    // 2 * 0.4 / 6 * u* h with u* = 3 / 15 and h = 1.5.
-    EXPECT_NEAR(eddyViscosity(t, 3.0, 1.5, 15.0), 2.0 * 0.4 / 6.0 * 0.2 * 1.5, 1e-16);
-    t.constEddyViscosity = 0.01;
-    EXPECT_EQ(eddyViscosity(t, 3.0, 1.5, 15.0), 0.01);
-}
-
 TEST(Turbulence, GradientsOfALinearFieldAreExactInside) {
     const Grid grid = basin();
     FPState s;
