@@ -5,6 +5,9 @@ namespace FLUMparse {
 IRfriction1d::IRfriction1d() : InputBlock("FRICTION") {
     setDescription("Flow resistance of the 1-D subdomain.");
     setExample("FRICTION {\n"
+        "   type = strickler\n"
+        "   default_friction = 30\n"
+        "   grain_size_friction = no\n"
         "}");
 }
 

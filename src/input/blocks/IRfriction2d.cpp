@@ -5,6 +5,12 @@ namespace FLUMparse {
 IRfriction2d::IRfriction2d() : InputBlock("FRICTION") {
     setDescription("Flow resistance of the 2-D subdomain.");
     setExample("FRICTION {\n"
+        "   type = strickler\n"
+        "   default_friction = 33\n"
+        "   input_type = index_table\n"
+        "   index = (1 2)\n"
+        "   friction = (30 45)\n"
+        "   wall_friction = no\n"
         "}");
 }
 

@@ -8,6 +8,13 @@ namespace FLUMparse {
 IRgeom2d::IRgeom2d() : InputBlock("GEOMETRY") {
     setDescription("Defines the topography for this 2D-simulation.");
     setExample("GEOMETRY {\n"
+        "   type = 2dm\n"
+        "   file = mesh\\river.2dm\n"
+        "   STRINGDEF {\n"
+        "      name = inflow\n"
+        "      node_ids = (12 13 14 15)\n"
+        "      upstream_direction = left\n"
+        "   }\n"
         "}");
 }
 

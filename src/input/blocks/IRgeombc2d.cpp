@@ -5,6 +5,7 @@ namespace FLUMparse {
 IRgeombc2d::IRgeombc2d() : InputBlock("BOUNDARY") {
     setDescription("Enforced bed movement: prescribed elevations of some mesh nodes over time. Cannot be combined with a MORPHOLOGY block.");
     setExample("BOUNDARY {\n"
+        "   file = moving_bed.txt\n"
         "}");
 }
 

@@ -5,6 +5,9 @@ namespace FLUMparse {
 IRstringdef2d::IRstringdef2d() : InputBlock("STRINGDEF") {
     setDescription("A named string of successive mesh nodes and the edges between them, used by boundary conditions and outputs.");
     setExample("STRINGDEF {\n"
+        "   name = outflow\n"
+        "   node_ids = (101 102 103)\n"
+        "   upstream_direction = right\n"
         "}");
 }
 
