@@ -16,7 +16,6 @@
 //    a positive edge flux leaves the left element;
 //  - a mesh-boundary edge has only a left element (edgeRight_ == kNone).
 #include <cstddef>
-#include <cstdint>
 #include <span>
 #include <string>
 #include <unordered_map>
@@ -43,7 +42,8 @@ public:
     int addElement(int fileId, std::span<const int> nodes, int material);
     // Edges with left/right elements, element edge order, neighbours, node adjacency.
     void buildEdges();
-    // The edge list (.edg). An unopenable file is an error.
+    // The edge list (.edg): edges numbered from 1, nodes and elements by file id,
+    // NULL for a missing right element. An unopenable file is an error.
     void writeEdgeFile(const std::string& path) const;
 
     // ---- sizes and look-ups ----
