@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/Flumaris.h"
+#include "input/blocks/FlumarisInputRoot.h"
 #include "core/MessageService.h"
 
 namespace Flumaris {

@@ -55,7 +55,7 @@ private:
     void assignTimeLevels(double& dt, int& n);
     void finalizeAll(double runTime);
 
-    std::shared_ptr<FLUMparse::FlumarisInputRoot> root_;
+    std::unique_ptr<FLUMparse::FlumarisInputRoot> root_;
     std::vector<std::unique_ptr<SubDomain>> subDomains_;
     std::vector<std::unique_ptr<Coupling>> couplings_;
     std::vector<std::unique_ptr<Controller>> controllers_;

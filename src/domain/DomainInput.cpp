@@ -1,23 +1,83 @@
-// Reading the command file into the domain (the composition root).
-#include <fstream>
+// The composition root: reads the command file and builds the subdomains,
+// couplings and controllers it describes.
+#include <fmt/format.h>
 
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
+#include "core/OutputRedirector.h"
 #include "domain/Domain.h"
+#include "domain/PlaneAssembly.h"
+#include "input/blocks/FlumarisInputRoot.h"
+#include "input/syntax/InputEcho.h"
+#include "input/syntax/InputParser.h"
 
 namespace Flumaris {
 
 void Domain::readInput() {
-    const std::string path = settings().commandFile_ + ".fmc";
-    if (!std::ifstream(path).good()) report(1, "InputParser: file '" + path + "' does not exist");
+    root_ = std::make_unique<FLUMparse::FlumarisInputRoot>();
+    FLUMparse::readCommandFile(settings().commandFile_ + ".fmc", *root_);
+    FLUMtools::OutputRedirector::instance().commentFreeWrite(FLUMparse::echoInput(*root_));
+    const FLUMparse::ValidationReport r = root_->validate();
+    if (r.hasErrors()) report(1, "Your input file has errors:\n" + r.text);
+    report(5, "Domain: " + r.text);
+    FLUMparse::applyPhysicalProperties(*root_);
 }
 
 bool Domain::initialize() {
     report(5, "*** Start Simulation ***");
-    setNumberOfThreads(1);
+    const FLUMparse::InputBlock& dom = root_->getBlock("DOMAIN");
+    const FLUMparse::InputBlock* par = dom.getChild("PARALLEL");
+    setNumberOfThreads(par ? par->getTag("number_threads").asInt() : 1);
+
+    const FLUMparse::InputBlock* project = root_->getChild("PROJECT");
+    if (project && project->isSet("real_time_factor")) {
+        realTimeFactor_ = project->getTag("real_time_factor").asDouble();
+        if (realTimeFactor_ > 0.0) report(5, "Domain: enabling real time factor of " + fmt::format("{}", realTimeFactor_));
+    }
+
+    for (const FLUMparse::InputBlock* b : dom.children()) {
+        const std::string& kind = b->name();
+        if (kind == "FLUMPLANE_2D") {
+            addSubDomain(buildPlaneSubDomain(*b));
+        } else if (kind == "FLUMCHAIN_1D") {
+            report(1, "Error: The 1-D subdomain '" + b->getTag("region_name").asString() +
+                          "' (block FLUMCHAIN_1D) cannot be computed by this version of FLUMARIS.\n"
+                          "Please remove the block or replace it by a FLUMPLANE_2D subdomain.");
+        } else if (kind == "FLUMSUB") {
+            report(1, "Error: The subsurface model (block FLUMSUB) is not part of this build of FLUMARIS.\n"
+                      "Please remove the FLUMSUB block from the command file.");
+        } else if (kind == "FLUM_EXTERN") {
+            report(1, "Error: External subdomains (block FLUM_EXTERN) connected over the network are not part of this "
+                      "build of FLUMARIS.\nPlease remove the FLUM_EXTERN block from the command file.");
+        }
+    }
+    if (subDomains_.empty())
+        report(1, "Error: The DOMAIN block defines no subdomain.\nPlease add a FLUMPLANE_2D block and restart the program.");
     report(5, "Domain Initialized");
     report(5, "initialize domain done");
     checkTimes();
+
+    const FLUMparse::InputBlock* couplings = dom.getChild("COUPLINGS");
+    if (subDomains_.size() > 1 && !couplings)
+        report(1, "Error: more than one Subdomain requires\nthe definition of appropriate coupling conditions.\nPlease "
+                  "correct the command file and restart the simulation.");
+    if (couplings) {
+        if (const FLUMparse::InputBlock* cp = couplings->getChild("PARAMETER")) {
+            maxTimeLevel_ = cp->getTag("max_time_level").asInt();
+            timeLevelFactor_ = cp->getTag("factor_time_step_reduction").asDouble();
+        }
+        if (!couplings->getBlocks("COUPLING_LATERAL").empty())
+            report(2, "ATTENTION: Using a lateral coupling, data should be exchanged as often as possible to prevent "
+                      "oscillations. It is strongly recommended to set the 'max_time_level = 1' to ensure data exchange "
+                      "every time step.");
+        for (const FLUMparse::InputBlock* c : couplings->getBlocks("COUPLING")) checkCouplingType(c->getTag("type").asString());
+        if (!couplings->getBlocks("COUPLING").empty() || !couplings->getBlocks("COUPLING_LATERAL").empty())
+            report(1, "Error: Couplings between subdomains cannot be computed by this version of FLUMARIS yet.\n"
+                      "Please run the subdomains in separate command files.");
+    }
+    if (!root_->getBlock("DOMAIN").getBlocks("CONTROLLER").empty())
+        report(1, "Error: Controllers cannot be computed by this version of FLUMARIS yet.\nPlease remove the CONTROLLER "
+                  "blocks from the command file.");
     return true;
 }
 

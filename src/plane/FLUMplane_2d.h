@@ -1,0 +1,96 @@
+#pragma once
+// The 2-D subdomain: an unstructured mesh, its flow state, the explicit step
+// with its boundary conditions, sources and outputs.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/SubDomain.h"
+#include "plane/boundary/FPBoundaryCondition.h"
+#include "plane/mesh/FPEdgeStringSet.h"
+#include "plane/mesh/FPGrid.h"
+#include "plane/output/FPOutput.h"
+#include "plane/step/FPEuler.h"
+#include "plane/step/FPState.h"
+#include "plane/step/FPTimeStep.h"
+#include "plane/step/FPWallFriction.h"
+
+namespace FLUMparse {
+class InputBlock;
+}
+namespace Flumaris {
+class ResistanceCalc;
+}
+
+namespace FlumPlane {
+
+class FLUMplane_2d : public Flumaris::SubDomain {
+public:
+    // Builds everything from a validated FLUMPLANE_2D block.
+    explicit FLUMplane_2d(const FLUMparse::InputBlock& block);
+    ~FLUMplane_2d() override;
+
+    void run() override;
+    void prepareRun() override;
+    void finalize(double runTime) override;
+    double getTime() const override { return time_; }
+    void setTime(double t) override { time_ = t; }
+    double getTimeStep() const override { return dt_; }
+    void setTimeStep(double dt) override { dt_ = dt; }
+    double getStartTime() const override { return startTime_; }
+    double getFinalTime() const override { return finalTime_; }
+
+    // One hydraulic step of length dt from the current time.
+    void step(double dt);
+    // Stable step for the current state (CFL).
+    double computeTimeStep();
+
+    const Grid& grid() const { return grid_; }
+    Grid& grid() { return grid_; }
+    FPState& state() { return state_; }
+    const FPState& state() const { return state_; }
+    const EdgeStringSet& edgeStrings() const { return edgeStrings_; }
+    const EulerSettings& eulerSettings() const { return eulerSettings_; }
+    const std::vector<double>& frictionValues() const { return frictionValue_; }
+    const std::string& meshFile() const { return meshFile_; }
+    const std::string& outputPrefix() const { return outputPrefix_; }
+    int stepCount() const { return steps_; }
+    // Water volume on the mesh [m3].
+    double waterVolume() const;
+
+    void addBoundaryCondition(std::unique_ptr<FPBoundaryCondition> bc) { boundaries_.push_back(std::move(bc)); }
+    void addOutput(std::unique_ptr<FPOutput> out) { outputs_.push_back(std::move(out)); }
+    const std::vector<std::unique_ptr<FPBoundaryCondition>>& boundaryConditions() const { return boundaries_; }
+
+private:
+    void readParameters(const FLUMparse::InputBlock& block);
+    void readGeometry(const FLUMparse::InputBlock& block);
+    void readFriction(const FLUMparse::InputBlock& block);
+    void readInitialConditions(const FLUMparse::InputBlock& block);
+    void updateFriction();
+
+    Grid grid_;
+    FPState state_;
+    EdgeStringSet edgeStrings_;
+    EulerSettings eulerSettings_;
+    TimeStepSettings timeStepSettings_;
+    std::unique_ptr<Euler> euler_;
+    std::unique_ptr<TimeStep> timeStep_;
+    std::unique_ptr<Flumaris::ResistanceCalc> friction_;
+    std::unique_ptr<WallFriction> wallFriction_;
+    std::vector<double> frictionValue_;  // per element, as given in the command file
+    std::vector<std::unique_ptr<FPBoundaryCondition>> boundaries_;
+    std::vector<std::unique_ptr<FPOutput>> outputs_;
+    std::string meshFile_;
+    std::string outputPrefix_;  // <project directory>/<region name>
+    double startTime_ = 0.0;
+    double finalTime_ = 0.0;
+    double time_ = 0.0;
+    double dt_ = 0.0;
+    double sqrtG_ = 0.0;
+    int steps_ = 0;
+    bool wallFrictionOn_ = true;
+    double wallFrictionFactor_ = -1.0;
+};
+
+}  // namespace FlumPlane
