@@ -29,7 +29,7 @@ public:
         if (wetL && wetR) {
             SL = std::min(uStar - cStar, L.un - L.c);
             SR = std::max(uStar + cStar, R.un + R.c);
-        } else if (!wetL) {
+        } else if (!wetL) {  // a dry side bounds the waves as in HLL
             SL = R.un - 2.0 * R.c;
             SR = R.un + R.c;
         } else {
