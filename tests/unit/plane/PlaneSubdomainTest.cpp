@@ -1,0 +1,58 @@
+// The 2-D subdomain end to end: command file in, state out.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/Flumaris.h"
+#include "core/MessageService.h"
+#include "unit/plane/PlaneCase.h"
+
+using flumtest::MeshSpec;
+using flumtest::PlaneCase;
+using flumtest::planeCommandFile;
+using flumtest::rectangularMesh;
+
+namespace {
+
+struct Quiet {
+    std::ostringstream sink;
+    std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
+    ~Quiet() { std::cout.rdbuf(old); }
+};
+
+const char* kDamBreak =
+    "      PARAMETER {\n        minimum_water_depth = 0.001\n        riemann_solver = hllc\n      }\n"
+    "      FRICTION {\n        type = manning\n        default_friction = 0.0\n      }\n"
+    "      INITIAL {\n        type = index_table\n        index = ( 1 2 )\n        h = ( 1.0 0.0 )\n      }\n";
+
+}  // namespace
+
+TEST(PlaneSubdomain, ClosedBasinConservesVolume) {
+    Quiet q;
+    MeshSpec m;
+    m.nx = 40;
+    m.ny = 4;
+    m.lx = 40;
+    m.ly = 4;
+    m.triangles = true;
+    m.z = [](double x, double y) { return 0.05 * std::sin(x) + 0.02 * y; };
+    m.material = [](double x, double) { return x < 15 ? 1 : 2; };
+    PlaneCase c(planeCommandFile(kDamBreak, 30.0), {{"mesh.2dm", rectangularMesh(m)}});
+    const double v0 = c.plane().waterVolume();
+    c.runTo(30.0);
+    EXPECT_GT(c.plane().stepCount(), 100);
+    EXPECT_NEAR(c.plane().waterVolume(), v0, 1e-12 * v0);
+    EXPECT_DOUBLE_EQ(c.plane().getTime(), 30.0);
+}
+
+TEST(PlaneSubdomain, MissingFrictionBlockStops) {
+    Quiet q;
+    MeshSpec m;
+    try {
+        PlaneCase c(planeCommandFile("      PARAMETER {\n      }\n", 1.0), {{"mesh.2dm", rectangularMesh(m)}});
+        FAIL();
+    } catch (const Flumaris::FatalError& e) {
+        EXPECT_STREQ(e.what(), "There seems to be no friction block defined, but a friction block is obligatory.\n"
+                               "Please define a friction block and restart the program.");
+    }
+}
