@@ -27,7 +27,19 @@ std::string InputBlock::usage() const {
         if (t->isComposite()) continue;
         out.append("   ").append(t->name()).append(" = <").append(t->typeName()).append(">");
         if (!t->units().empty()) out.append(" ").append(t->units());
-        if (!t->rangeText().empty()) out.append(", ").append(t->rangeText());
+        if (!t->rangeText().empty()) {
+            // Plain comparison signs here; the pages escape the usage text themselves.
+            const std::string r = t->rangeText();
+            out.append(", ");
+            for (size_t i = 0; i < r.size(); ++i) {
+                if (r.compare(i, 4, "&lt;") == 0 || r.compare(i, 4, "&gt;") == 0) {
+                    out += r[i + 1] == 'l' ? '<' : '>';
+                    i += 3;
+                } else {
+                    out += r[i];
+                }
+            }
+        }
         if (!t->restrictedValues().empty()) out.append(", one of: ").append(t->restrictedValuesText());
         if (!t->defaultValue().empty()) out.append(", default: ").append(t->defaultValue());
         if (t->mandatory()) out.append(", compulsory");
