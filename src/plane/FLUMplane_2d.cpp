@@ -90,10 +90,15 @@ void FLUMplane_2d::readParameters(const FLUMparse::InputBlock& block) {
         stringOf(par, "velocity_update_partial", "volume_area") == "depth" ? VelocityUpdate::Depth : VelocityUpdate::VolumeArea;
     if (stringOf(par, "simulation_scheme", "exp") != "exp")
         report(1, "Implicit calculations are not supported at the moment for FLUMplane!");
-    if (child(hydr, "TURBULENCE_MODEL"))
-        report(1, "Error: The TURBULENCE_MODEL block of the subdomain '" + getName() +
-                      "' asks for turbulent diffusion, which this version of FLUMARIS does not compute yet.\n"
-                      "Please remove the block and restart the program.");
+    if (const FLUMparse::InputBlock* tm = child(hydr, "TURBULENCE_MODEL")) {
+        TurbulenceSettings& t = eulerSettings_.turbulenceSettings;
+        eulerSettings_.turbulence = true;
+        t.constEddyViscosity = realOf(tm, "const_eddy_viscosity", -1.0);
+        t.factor = realOf(tm, "turbulence_factor", 1.0);
+        t.kinematicViscosity = realOf(tm, "kinematic_viscosity", 1.307e-6);
+        t.boundary = stringOf(tm, "boundary_gradient", "zerogradient") == "zerovelocity" ? BoundaryGradient::ZeroVelocity
+                                                                                           : BoundaryGradient::ZeroGradient;
+    }
 
     const FLUMparse::InputBlock* ts = block.getChild("TIMESTEP");
     if (!ts)
