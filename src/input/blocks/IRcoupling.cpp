@@ -28,7 +28,7 @@ void IRcoupling::declare() {
     addString("upstream_subdomain2", "Second upstream region.");
     addString("downstream_subdomain1", "First downstream region.");
     addString("downstream_subdomain2", "Second downstream region.");
-    addReal("factor_bifurcation", "Share of the discharge that goes to the first downstream region.").setDefault("0.5");
+    addReal("factor_bifurcation", "Share of the discharge that goes to the first downstream region.").setDefault("0.5").setRange(0.0, 1.0);
     addReal("momentum_factor_up", "Momentum factor upstream.").setDefault("1.0");
     addReal("momentum_factor_down", "Momentum factor downstream.").setDefault("1.0");
     addReal("espilon", "Tolerance of the Riemann coupling.").setDefault("1E-6");

@@ -23,7 +23,7 @@ void IRcouplingLateral::declare() {
     addReal("connections_distance", "Search distance of the automatic connections.").setDefault("10.0").setUnits("[m]");
     addBool("weir_from_dyke1D", "Weir heights from the dykes of the 1-D sections.");
     addBool("weir_determination_nodes", "Weir heights from the mesh nodes.").setDefault("no");
-    addReal("damping_factor", "Damping of the exchanged discharge.").setDefault("0.5").setUnits("[-]");
+    addReal("damping_factor", "Damping of the exchanged discharge.").setDefault("0.5").setRange(0.0, 1.0).setUnits("[-]");
     addReal("factor_adjust", "Adjustment factor.").setDefault("1.0");
     addBool("print_series", "Write the exchanged values to a file.").setDefault("no");
     addRequiredIf({"connections_filename"}, "connections_automatic", {"no"});

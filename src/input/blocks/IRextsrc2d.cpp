@@ -9,8 +9,11 @@ IRextsrc2d::IRextsrc2d() : InputBlock("EXTERNAL_SOURCE") {
 }
 
 void IRextsrc2d::declare() {
-    // No keys yet; add them here, one line each, e.g.
-    //   addReal("minimum_water_depth", "Wet/dry threshold.").setDefault("0.05").setMin(0.0).setUnits("[m]");
+    addString("name", "Name of the source for couplings and controllers.").setOneWord();
+    addString("type", "source_discharge or coupling_source_discharge.").setDefault("source_discharge");
+    addSeriesFile("source_file", "Time and discharge [m3/s]; negative values are sinks.");
+    addIntList("element_ids", "Elements (mesh-file ids) that receive the source.");
+    addIntList("index", "Material indices whose elements receive the source.");
 }
 
 }  // namespace FLUMparse

@@ -9,8 +9,13 @@ IRinnerboundary2d::IRinnerboundary2d() : InputBlock("INNER_BOUNDARY") {
 }
 
 void IRinnerboundary2d::declare() {
-    // No keys yet; add them here, one line each, e.g.
-    //   addReal("minimum_water_depth", "Wet/dry threshold.").setDefault("0.05").setMin(0.0).setUnits("[m]");
+    addString("name", "Name of the inner boundary for couplings and controllers.").setOneWord();
+    addString("type", "weir, gate, hqrelation, exact_flux or dummy_flux.").setMandatory();
+    addString("string_name1", "Outflow side of the upstream part.").setMandatory();
+    addString("string_name2", "Inflow side of the downstream part; the same number of nodes as string_name1.").setMandatory();
+    addSeriesFile("file", "Crest or gate level over time, or h-Q table (upstream level and discharge).");
+    addReal("my", "Poleni factor of a weir or discharge factor of a gate; negative: from the flow (dynamic).").setDefault("-1.0");
+    addReal("momentum_factor", "Factor on the momentum of the flow that re-enters below a gate.").setDefault("1.0").setMin(0.0);
 }
 
 }  // namespace FLUMparse

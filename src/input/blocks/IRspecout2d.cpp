@@ -9,8 +9,35 @@ IRspecout2d::IRspecout2d() : InputBlock("SPECIAL_OUTPUT") {
 }
 
 void IRspecout2d::declare() {
-    // No keys yet; add them here, one line each, e.g.
-    //   addReal("minimum_water_depth", "Wet/dry threshold.").setDefault("0.05").setMin(0.0).setUnits("[m]");
+    addString("type", "Kind of output.").setMandatory().setRestrictedValues({"node_centered", "element_centered", "FLUMviz", "node_history", "element_history", "stringdef_history", "edge_history", "boundary_history", "balance", "avs_ucd", "sediment_grid"});
+    addReal("output_time_step", "Interval of the output; 0 writes every time step.").setDefault("100.0").setMin(0.0).setUnits("[s]");
+    addStringList("values", "Values of node or element centred outputs; max[...], min[...] and integrate[...] track a value over every time step.");
+    addString("format", "File format of node or element centred outputs.").setRestrictedValues({"ascii", "sms", "tecplot", "shape", "vtk"});
+    addBool("binary", "Tecplot binary files (.plt) instead of ASCII.").setDefault("no");
+    addBool("ids_instead_coords", "ASCII format: mesh ids instead of coordinates.").setDefault("no");
+    addBool("split_file", "ASCII, Tecplot and VTK formats: one file per value.").setDefault("no");
+    addReal("flush_all_num_steps", "Histories: flush the files every N output times (N > 0); otherwise every output time.").setDefault("-1.0");
+    addBool("history_one_file", "Histories: all items in one file.").setDefault("no");
+    addIntList("element_ids", "Element history: mesh ids of the elements.");
+    addStringList("element_values", "Element history: values.");
+    addIntList("node_ids", "Node history: mesh ids of the nodes.");
+    addStringList("node_values", "Node history: values.");
+    addStringList("stringdefs", "Stringdef and boundary history: names of the STRINGDEF blocks.");
+    addStringList("stringdef_values", "Stringdef history: values (Q, conc, Qsed, u, wse, zbed, energy_head).");
+    addStringList("edge_ids", "Edge history: edges as two node ids joined by a colon (12:13).");
+    addStringList("edge_values", "Edge history: values (u2h, v2h, gh2, depth, u_norm, v_tang, susp_upper_C, susp_flux_AA).");
+    addStringList("boundary_values", "Boundary history: values (Q, Qsed).");
+    addStringList("balance_values", "Balance: values (sediment, timestep, water_volume).");
+    addString("variable", "FLUMviz: variable shown first.").setDefault("depth").setRestrictedValues({"depth", "wse", "velocity", "tau", "bedload", "bedelevation"});
+    addBool("wse3D", "FLUMviz: show the water surface in 3-D.").setDefault("no");
+    addBool("vectors", "FLUMviz: show velocity vectors.").setDefault("no");
+    addBool("gridlines", "FLUMviz: show grid lines.").setDefault("no");
+    addReal("vectors_scaling_factor", "FLUMviz: length factor of the velocity vectors.").setDefault("1.0");
+    addReal("write_jpeg_image_time", "FLUMviz: interval of JPEG images; negative writes none.").setDefault("-1.0").setUnits("[s]");
+    addRealList("value_range", "FLUMviz: colour range (min max); dynamic when not given.").setCount(2);
+    addString("FLUMextern", "Send the output through the network to the named external subdomain instead of a file.");
+    addIntList("ids", "Network output: restrict to these ids.");
+    addReal("threshold_wse", "WSE written for dry elements; the bed elevation when not given.").setDefault("-1000000").setUnits("[m]");
 }
 
 }  // namespace FLUMparse

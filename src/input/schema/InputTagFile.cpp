@@ -1,5 +1,6 @@
 #include "input/schema/InputTagFile.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "core/FlumPath.h"
@@ -27,8 +28,10 @@ bool InputTagFileBase<D>::interpret(const std::string& text, std::string& messag
 template <class D>
 void InputTagFileBase<D>::validate() {
     if (!this->isSet()) return;
+    // A directory opens as a stream on Linux but cannot be read.
+    std::error_code ec;
     std::ifstream in(path());
-    if (!in) this->addError("Can not open file '" + value_ + "'");
+    if (!in || std::filesystem::is_directory(path(), ec)) this->addError("Can not open file '" + value_ + "'");
 }
 
 template <class D>

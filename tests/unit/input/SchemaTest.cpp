@@ -143,6 +143,9 @@ TEST(InputSchema, FilesAreRelativeToTheProjectDirectory) {
     };
     FileRoot root;
     InputParser(true).parseText("FILES {\n a = sub\\q.txt\n b = sub/missing.txt\n}\n", root);
+    FileRoot dirRoot;
+    InputParser(true).parseText("FILES {\n a = sub\n}\n", dirRoot);
+    EXPECT_EQ(dirRoot.validate().errors, 1);
     const ValidationReport r = root.validate();
     const InputBlock& f = root.getBlock("FILES");
     EXPECT_EQ(f.getTag("a").asString(), "sub/q.txt");
