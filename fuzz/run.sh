@@ -10,12 +10,20 @@ CXX=${CXX_FUZZ:-clang++-14}
 mkdir -p "$OUT/corpus" "$OUT/obj"
 
 FLAGS="-std=c++20 -g -O1 -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fopenmp -I$ROOT/src"
+# Rebuilds an object when its source or any header it includes is newer (clang -MMD lists them).
+stale() {
+    [ -f "$1" ] && [ -f "$1.d" ] || return 0
+    for dep in $(sed -e 's/^[^:]*://' -e 's/\\$//' "$1.d"); do
+        [ "$dep" -nt "$1" ] && return 0
+    done
+    return 1
+}
 objs=""
 for src in $(find "$ROOT/src/core" "$ROOT/src/input" -name '*.cpp' | sort); do
     obj="$OUT/obj/$(echo "${src#$ROOT/}" | tr '/' '_' | sed 's/\.cpp$/.o/')"
-    if [ ! -f "$obj" ] || [ "$src" -nt "$obj" ] || [ -n "$(find "$ROOT/src" -name '*.h' -newer "$obj" | head -n 1)" ]; then
+    if stale "$obj"; then
         echo "compiling ${src#$ROOT/}"
-        $CXX $FLAGS -c "$src" -o "$obj"
+        $CXX $FLAGS -MMD -MF "$obj.d" -c "$src" -o "$obj"
     fi
     objs="$objs $obj"
 done
