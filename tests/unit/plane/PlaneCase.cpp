@@ -72,11 +72,13 @@ PlaneCase::~PlaneCase() {
     std::filesystem::remove_all(dir_, ec);
 }
 
+void PlaneCase::prepare() {
+    if (!prepared_) plane_->prepareRun();
+    prepared_ = true;
+}
+
 void PlaneCase::runTo(double t) {
-    if (!prepared_) {
-        plane_->prepareRun();
-        prepared_ = true;
-    }
+    prepare();
     while (plane_->getTime() < t - 1e-12) {
         const double dt = std::min(plane_->getTimeStep(), t - plane_->getTime());
         plane_->step(dt);

@@ -35,7 +35,9 @@ public:
 
     FlumPlane::FLUMplane_2d& plane() { return *plane_; }
     const std::filesystem::path& dir() const { return dir_; }
-    // prepareRun(), then steps until t (the last step shortened).
+    // prepareRun() once.
+    void prepare();
+    // prepare(), then steps until t (the last step shortened).
     void runTo(double t);
 
 private:
