@@ -32,5 +32,11 @@ sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest -j $(JOBS) --output-on-failure
 
+# The parser under libFuzzer (clang); FUZZ_SECONDS bounds the run.
+FUZZ_SECONDS ?= 180
+fuzz:
+	@scripts/install-deps.sh clang libclang-rt-14-dev libomp-14-dev
+	@fuzz/run.sh $(FUZZ_SECONDS)
+
 clean:
 	rm -rf $(BUILD) build-bench build-sanitize build-fuzz

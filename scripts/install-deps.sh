@@ -4,6 +4,8 @@
 set -euo pipefail
 pkgs=(g++ cmake make pkg-config libgomp1 libfmt-dev libcgns-dev libshp-dev liblapacke-dev
       libgtest-dev libgmock-dev libbenchmark-dev python3 python3-numpy python3-meshio cgns-convert)
+# Extra package names on the command line are installed as well (make fuzz).
+pkgs+=("$@")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,6 +3,7 @@
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
 #include "domain/Domain.h"
+#include "input/doc/CreateDocumentation.h"
 
 namespace Flumaris {
 
@@ -11,8 +12,10 @@ void validateCommandFile() {
     domain.readInput();
 }
 
-void writeDocumentation(const char* /*dir*/) {
-    report(3, "The HTML reference of the command file is not available in this build.");
+void writeDocumentation(const char* dir) {
+    // The generator appends the file names to the directory text as given.
+    const std::string prefix = std::string(dir) == "." ? "" : std::string(dir) + "/";
+    FLUMparse::createDocumentation(prefix);
 }
 
 int runSimulation() {
