@@ -1,4 +1,5 @@
 #include "plane/mesh/FPGrid.h"
+#include "plane/mesh/FPPlaneGradient.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +36,8 @@ void Grid::reserve(std::size_t nodes, std::size_t elements, std::size_t edges)
         v->reserve(elements);
     elemNodes_.reserve(kMaxNodes * elements);
     elemPartialArea_.reserve(kMaxNodes * elements);
+    elemBedGradX_.reserve(kMaxNodes * elements);
+    elemBedGradY_.reserve(kMaxNodes * elements);
     elemIndex_.reserve(elements);
     for (auto* v : {&edgeNode1_, &edgeNode2_, &edgeLeft_, &edgeRight_, &edgeType_}) v->reserve(edges);
     for (auto* v : {&edgeLength_, &edgeDy_, &edgeDx_, &edgeNx_, &edgeNy_, &edgeZmin_, &edgeZmean_})
@@ -74,7 +77,11 @@ int Grid::addElement(int fileId, std::span<const int> nodes, int material)
     elemMaterial_.push_back(material);
     elemNumNodes_.push_back(nn);
     for (int k = 0; k < kMaxNodes; ++k) elemNodes_.push_back(k < nn ? nodes[k] : kNone);
-    for (int k = 0; k < kMaxNodes; ++k) elemPartialArea_.push_back(0.0);
+    for (int k = 0; k < kMaxNodes; ++k) {
+        elemPartialArea_.push_back(0.0);
+        elemBedGradX_.push_back(0.0);
+        elemBedGradY_.push_back(0.0);
+    }
     for (auto* v : {&elemArea_, &elemInvArea_, &elemCx_, &elemCy_, &elemZb_, &elemInradius_, &elemCircumradius_})
         v->push_back(0.0);
     computeElementGeometry(e);
@@ -134,6 +141,7 @@ void Grid::computeElementGeometry(int e)
     elemCx_[e] = cx;
     elemCy_[e] = cy;
     elemZb_[e] = cz;
+    updateBedGradients(e);
 
     const double a = distance(nodeX_[nd[0]], nodeY_[nd[0]], nodeX_[nd[1]], nodeY_[nd[1]]);
     const double b = distance(nodeX_[nd[1]], nodeY_[nd[1]], nodeX_[nd[2]], nodeY_[nd[2]]);
@@ -315,6 +323,25 @@ void Grid::updateElementElevation(int e)
     double z = 0.0;
     for (int k = 0; k < elemNumNodes_[e]; ++k) z += nodeZ_[elemNode(e, k)];
     elemZb_[e] = z / elemNumNodes_[e];
+    updateBedGradients(e);
+}
+
+// The bed-slope source needs these every step; they change only with the bed.
+void Grid::updateBedGradients(int e)
+{
+    const int* nd = &elemNodes_[kMaxNodes * e];
+    double* gx = &elemBedGradX_[kMaxNodes * e];
+    double* gy = &elemBedGradY_[kMaxNodes * e];
+    if (elemNumNodes_[e] == 3) {
+        planeGradient(nodeX_[nd[0]], nodeY_[nd[0]], nodeZ_[nd[0]], nodeX_[nd[1]], nodeY_[nd[1]], nodeZ_[nd[1]],
+                      nodeX_[nd[2]], nodeY_[nd[2]], nodeZ_[nd[2]], gx[0], gy[0]);
+        return;
+    }
+    for (int k = 0; k < 4; ++k) {
+        const int a = nd[k], b = nd[(k + 1) % 4];
+        planeGradient(nodeX_[a], nodeY_[a], nodeZ_[a], nodeX_[b], nodeY_[b], nodeZ_[b], elemCx_[e], elemCy_[e],
+                      elemZb_[e], gx[k], gy[k]);
+    }
 }
 
 void Grid::updateNodeElevations(std::span<const int> nodes, std::span<const double> z)

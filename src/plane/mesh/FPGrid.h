@@ -85,6 +85,8 @@ public:
     std::vector<double> elemPartialArea_;         // quadrilaterals: triangle (node k, node k+1, centre); 0 for triangles
     std::vector<double> elemInradius_;            // r = 2A/P, P the perimeter of nodes 0,1,2
     std::vector<double> elemCircumradius_;        // R of the triangle of nodes 0,1,2
+    std::vector<double> elemBedGradX_, elemBedGradY_;  // bed gradient: slot 0 of a triangle; quadrilaterals per
+                                                  //   triangle (node k, node k+1, centre); kept by the elevation updates
     std::vector<int> elemEdges_;                  // edge k joins node k and node k+1; kNone in unused slots
     std::vector<int> elemNeighbours_;             // element across edge k, kNone on the mesh boundary
     std::vector<double> elemEdgeSign_;            // +1 if the element is left of edge k, -1 if right, 0 unused:
@@ -110,6 +112,7 @@ private:
     void computeElementGeometry(int e);
     void updateEdgeElevation(int i);
     void updateElementElevation(int e);
+    void updateBedGradients(int e);
     void buildNodeAdjacency();
 
     std::unordered_map<int, int> nodeIndex_;      // mesh-file id -> node index

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "plane/mesh/FPPlaneGradient.h"
+
 namespace FlumPlane {
 
 inline constexpr double kMaxSpeed = 200.0;       // [m/s] speeds above are cut
@@ -24,6 +26,11 @@ struct ElementBed {
     double cx = 0.0, cy = 0.0, zc = 0.0;  // centre
     double area = 0.0;
     double partialArea[4] = {};         // quadrilaterals: (node k, node k+1, centre)
+    // Bed gradients as planeGradient gives them (triangle: slot 0; quadrilateral:
+    // per partial triangle), copied from the grid; without them the kernel
+    // computes them from the nodes.
+    bool hasGradient = false;
+    double gx[4] = {}, gy[4] = {};
 };
 
 struct Wetting {
@@ -53,14 +60,6 @@ inline Wetting triangleWetting(double za, double zb, double zc, double area, dou
     return w;
 }
 
-// Gradient of the plane through three points.
-inline void planeGradient(double x1, double y1, double z1, double x2, double y2, double z2,
-                          double x3, double y3, double z3, double& gx, double& gy) {
-    const double det = (x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1);
-    gx = ((z2 - z1) * (y3 - y1) - (z3 - z1) * (y2 - y1)) / det;
-    gy = ((z3 - z1) * (x2 - x1) - (z2 - z1) * (x3 - x1)) / det;
-}
-
 inline Wetting elementWetting(const ElementBed& b, double W) {
     if (b.n == 3) return triangleWetting(b.z[0], b.z[1], b.z[2], b.area, W);
     Wetting sum;
@@ -86,8 +85,13 @@ inline void bedSlopeSource(const ElementBed& b, double W, double g, double& Bx, 
     double gx, gy;
     if (b.n == 3) {
         const Wetting w = triangleWetting(b.z[0], b.z[1], b.z[2], b.area, W);
-        planeGradient(b.x[0], b.y[0], b.z[0], b.x[1], b.y[1], b.z[1], b.x[2], b.y[2], b.z[2],
-                      gx, gy);
+        if (b.hasGradient) {
+            gx = b.gx[0];
+            gy = b.gy[0];
+        } else {
+            planeGradient(b.x[0], b.y[0], b.z[0], b.x[1], b.y[1], b.z[1], b.x[2], b.y[2], b.z[2],
+                          gx, gy);
+        }
         Bx = g * w.volume / b.area * gx;
         By = g * w.volume / b.area * gy;
         return;
@@ -96,8 +100,13 @@ inline void bedSlopeSource(const ElementBed& b, double W, double g, double& Bx, 
         const int k1 = (k + 1) % 4;
         const Wetting w = triangleWetting(b.z[k], b.z[k1], b.zc, b.partialArea[k], W);
         if (w.volume <= 0.0) continue;
-        planeGradient(b.x[k], b.y[k], b.z[k], b.x[k1], b.y[k1], b.z[k1], b.cx, b.cy, b.zc,
-                      gx, gy);
+        if (b.hasGradient) {
+            gx = b.gx[k];
+            gy = b.gy[k];
+        } else {
+            planeGradient(b.x[k], b.y[k], b.z[k], b.x[k1], b.y[k1], b.z[k1], b.cx, b.cy, b.zc,
+                          gx, gy);
+        }
         Bx += w.volume * gx;
         By += w.volume * gy;
     }

@@ -18,23 +18,6 @@ std::string num(double x) { return fmt::format("{:g}", x); }
 
 }  // namespace
 
-ElementBed elementBed(const Grid& grid, int e) {
-    ElementBed b;
-    b.n = grid.elemNumNodes_[e];
-    for (int k = 0; k < b.n; ++k) {
-        const int nd = grid.elemNode(e, k);
-        b.x[k] = grid.nodeX_[nd];
-        b.y[k] = grid.nodeY_[nd];
-        b.z[k] = grid.nodeZ_[nd];
-        b.partialArea[k] = grid.elemPartialArea_[Grid::kMaxNodes * e + k];
-    }
-    b.cx = grid.elemCx_[e];
-    b.cy = grid.elemCy_[e];
-    b.zc = grid.elemZb_[e];
-    b.area = grid.elemArea_[e];
-    return b;
-}
-
 Euler::Euler(const Grid& grid, FPState& state, const EulerSettings& settings)
     : grid_(grid), state_(state), settings_(settings), g_(Flumaris::settings().gravity()) {
     if (settings_.turbulence)
@@ -146,7 +129,14 @@ void Euler::reportFailure(int depthNaN, int velocityNaN) const {
 
 void Euler::correctNegativeDepths(double dt) {
     const int ne = grid_.numElements();
+    const double* hNew = state_.hNew_.data();
+    // Negative depths are rare: find the first in parallel, then repair in
+    // element order on one thread, since a repair changes its neighbours.
+    int first = ne;
+#pragma omp parallel for schedule(static) reduction(min : first)
     for (int e = 0; e < ne; ++e)
+        if (hNew[e] < 0.0 && e < first) first = e;
+    for (int e = first; e < ne; ++e)
         if (state_.hNew_[e] < 0.0) collectFromNeighbours(e, dt);
 }
 

@@ -22,8 +22,23 @@ struct EulerSettings {
     TurbulenceSettings turbulenceSettings;
 };
 
-// The bed of element e as the element kernels see it.
-ElementBed elementBed(const Grid& grid, int e);
+// The bed of element e as the element kernels see it: elevations, areas and
+// the grid's bed gradients (no coordinates: the kernels need none with them).
+inline ElementBed elementBed(const Grid& grid, int e) {
+    ElementBed b;
+    b.n = grid.elemNumNodes_[e];
+    const int slot = Grid::kMaxNodes * e;
+    for (int k = 0; k < b.n; ++k) {
+        b.z[k] = grid.nodeZ_[grid.elemNodes_[slot + k]];
+        b.partialArea[k] = grid.elemPartialArea_[slot + k];
+        b.gx[k] = grid.elemBedGradX_[slot + k];
+        b.gy[k] = grid.elemBedGradY_[slot + k];
+    }
+    b.hasGradient = true;
+    b.zc = grid.elemZb_[e];
+    b.area = grid.elemArea_[e];
+    return b;
+}
 
 class Euler {
 public:
