@@ -52,6 +52,8 @@ public:
     const EdgeStringSet& edgeStrings() const { return edgeStrings_; }
     const EulerSettings& eulerSettings() const { return eulerSettings_; }
     const std::vector<double>& frictionValues() const { return frictionValue_; }
+    // The friction law of the subdomain (boundary cross sections use it too).
+    const Flumaris::ResistanceCalc& frictionLaw() const { return *friction_; }
     const std::string& meshFile() const { return meshFile_; }
     const std::string& outputPrefix() const { return outputPrefix_; }
     int stepCount() const { return steps_; }

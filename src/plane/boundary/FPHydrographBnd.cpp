@@ -1,0 +1,77 @@
+#include "plane/boundary/FPHydrographBnd.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "core/MessageService.h"
+#include "physics/series/BoundarySerieIntegration.h"
+#include "plane/FLUMplane_2d.h"
+#include "plane/boundary/FPCouplingBnd.h"
+#include "plane/step/FPElementKernels.h"
+
+namespace FlumPlane {
+
+HydrographBnd::HydrographBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string, bool coupled)
+    : Boundary1D(plane, s, string, EdgeHydrograph), startTime_(plane.getStartTime()) {
+    if (coupled) {
+        if (!s.file.empty())
+            Flumaris::report(1, "A boundary file is specified for a coupling hydraulic boundary condition of type "
+                                "hydrograph. But no boundary file can be used because the input is taken from the "
+                                "coupled subdomain.");
+        auto cs = std::make_unique<CouplingSerie>();
+        couplingSerie_ = cs.get();
+        serie_ = std::move(cs);
+    } else {
+        if (s.file.empty())
+            Flumaris::report(1, "No boundary_file specified for hydraulic boundary condition of type hydrograph. A "
+                                "hydrograph file is compulsory even if constant discharge is needed. Provide an "
+                                "existing name for a boundary_file.");
+        serie_ = std::make_unique<Flumaris::BoundarySerieIntegration>(s.file);
+        serie_->checkBoundarySerie(plane.getFinalTime());
+    }
+    if (s.slope <= 0.0)
+        Flumaris::report(1, "No slope is given for the hydrograph boundary '" + name() +
+                                "'. The water level of the inflow follows from normal flow and needs the slope.\n"
+                                "Please complete the required input data and start again.");
+}
+
+void HydrographBnd::update(double t, double dt) {
+    Q_ = serie_->getValue(t, dt);
+    if (!couplingSerie_) {
+        const double tau = t + 0.5 * dt - startTime_;
+        if (tau < kRampTime) Q_ *= 0.5 * (1.0 - std::cos(std::numbers::pi * std::max(tau, 0.0) / kRampTime));
+    }
+    zBoundary_ = normalFlowLevel(Q_);
+    bool any = false;
+    for (std::size_t k = 0; k < edges_.size(); ++k) {
+        const int e = element(edges_[k]);
+        level_[k] = (settings_.localWse && state_.h_[e] > hmin_) ? state_.wse_[e] : zBoundary_;
+        active_[k] = level_[k] > grid_.elemZb_[e] ? 1 : 0;
+        any = any || active_[k];
+    }
+    if (!any && Q_ > 0.0)
+        Flumaris::report(1, "At the hydrograph boundary all edges are set inactive (not wetted), but the inflow is "
+                            "bigger than 0.0. Either the cells in the boundary cross section are too big or the inflow "
+                            "is too small to ensure that at least one element is wetted.");
+    distribute(Q_);
+    failed_ = false;
+    for (double u : edgeU_)
+        if (std::fabs(u) >= kMaxSpeed) failed_ = true;
+    if (failed_)
+        Flumaris::report(3, "A problem occured with the inflow hydrograph boundary. The inflow velocity exceeded '" +
+                                std::to_string(static_cast<int>(kMaxSpeed)) + "' m/s. All Fluxes are set to 0.0!");
+}
+
+void HydrographBnd::computeFluxes(double, double) {
+    for (std::size_t k = 0; k < edges_.size(); ++k) {
+        const int i = edges_[k];
+        if (failed_ || !active_[k]) {
+            store(i, wall(i));
+            continue;
+        }
+        store(i, dischargeFlux(grid_, i, level_[k], edgeU_[k], -edgeQ_[k], g_));
+    }
+    sumDischarge();
+}
+
+}  // namespace FlumPlane

@@ -1,0 +1,86 @@
+#pragma once
+// Structures inside the mesh between two edge strings of equal node count:
+// edge k of the first string is paired with edge k of the second, and the
+// discharge computed for the pair leaves the element of one edge and enters
+// the element of the other. The strings are mesh-boundary edges (the two
+// banks of a gap cut into the mesh), or one string of interior edges named
+// twice, whose edges then leave the interior Riemann sweep.
+//
+// Kinds: weir (crest series, flow towards the lower side with submergence),
+// gate (gate level series, FPGateLaw.h, momentum of the re-entering flow times
+// momentum_factor), hqrelation (table of upstream level and discharge, flow
+// from string 1 to string 2 only), exact (the exact Riemann flux between the
+// two elements across the pair) and dummy (no flux).
+#include <memory>
+#include <vector>
+
+#include "physics/series/BoundarySerie.h"
+#include "physics/series/StandardSerie.h"
+#include "physics/weir/WeirCalc.h"
+#include "plane/boundary/FPBoundaryCondition.h"
+#include "plane/boundary/FPBoundarySettings.h"
+#include "plane/flux/FPEdgeRecords.h"
+
+namespace FlumPlane {
+
+class FLUMplane_2d;
+class Grid;
+class FPState;
+
+class InnerBoundary : public FPBoundaryCondition {
+public:
+    enum class Kind { Weir, Gate, HQRelation, Exact, Dummy };
+    InnerBoundary(FLUMplane_2d& plane, const BoundarySettings& s, Kind kind);
+
+    void update(double t, double dt) override;
+    void computeFluxes(double t, double dt) override;
+    // Discharge from the first to the second string over the last step [m3/s].
+    double discharge() const override { return discharge_; }
+    const std::vector<int>& edges1() const { return edges1_; }
+    const std::vector<int>& edges2() const { return edges2_; }
+
+private:
+    // Element beside edge k of string 1 (side 0) or string 2 (side 1).
+    int element(std::size_t k, int side) const;
+    // Writes the pair's fluxes for q [m3/s] from side `from` to the other side.
+    void passDischarge(std::size_t k, int from, double q);
+    double limit(int e, double q) const;
+
+    FLUMplane_2d& plane_;
+    const Grid& grid_;
+    FPState& state_;
+    Kind kind_;
+    BoundarySettings settings_;
+    std::vector<int> edges1_, edges2_;
+    std::vector<unsigned char> shared_;  // pair is one interior edge
+    Flumaris::WeirCalc weir_;
+    std::unique_ptr<Flumaris::BoundarySerie> serie_;
+    std::unique_ptr<Flumaris::StandardSerie> table_;
+    double hmin_, g_;
+    double level_ = 0.0;
+    double dt_ = 0.0;
+    double discharge_ = 0.0;
+};
+
+class InnerWeirBnd final : public InnerBoundary {
+public:
+    InnerWeirBnd(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Weir) {}
+};
+class InnerGateBnd final : public InnerBoundary {
+public:
+    InnerGateBnd(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Gate) {}
+};
+class InnerHQRelationBnd final : public InnerBoundary {
+public:
+    InnerHQRelationBnd(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::HQRelation) {}
+};
+class InnerExactFlux final : public InnerBoundary {
+public:
+    InnerExactFlux(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Exact) {}
+};
+class InnerDummyFlux final : public InnerBoundary {
+public:
+    InnerDummyFlux(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Dummy) {}
+};
+
+}  // namespace FlumPlane
