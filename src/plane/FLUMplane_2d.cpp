@@ -14,6 +14,10 @@
 #include "plane/boundary/FPBoundaryFactory.h"
 #include "plane/mesh/FPInputSMS.h"
 #include "plane/output/FPOutputFactory.h"
+#include "tools/cgns/FTRestartCGNS.h"
+#include "input/schema/InputTagFile.h"
+
+#include <filesystem>
 
 using Flumaris::report;
 
@@ -75,6 +79,7 @@ FLUMplane_2d::FLUMplane_2d(const FLUMparse::InputBlock& block)
     timeStep_ = std::make_unique<TimeStep>(timeStepSettings_);
     report(5, "FLUMplane: Initialization of moving bed boundary object.");
     createOutputs(*this, block.getChild("OUTPUT"));
+    readRestartSettings(block);
 }
 
 FLUMplane_2d::~FLUMplane_2d() = default;
@@ -112,6 +117,7 @@ void FLUMplane_2d::readParameters(const FLUMparse::InputBlock& block) {
     timeStepSettings_.maximumWaterDepth = realOf(ts, "maximum_waterdepth", 0.0);
     const double start = realOf(ts, "start_time", -1.0);
     startTime_ = start < 0.0 ? 0.0 : start;
+    startFromRestart_ = start < 0.0;
     finalTime_ = ts->getTag("total_run_time").asDouble();
     time_ = startTime_;
 }
@@ -220,15 +226,71 @@ void FLUMplane_2d::readInitialConditions(const FLUMparse::InputBlock& block) {
             s.fullyWetted_[e] = above ? 1 : 0;
         }
     } else if (type == "continue") {
-        report(1, "Error: The initial condition 'continue' of the subdomain '" + getName() +
-                      "' needs restart files, which this version of FLUMARIS does not read yet.\nPlease choose the "
-                      "type 'dry' or 'index_table'.");
+        continueFromRestart(*ic, startFromRestart_);
     } else {
         report(1, "Unknwon initial type '" + type + "'.\nThis should not happen.\nPlease contact the developers");
     }
     s.hNew_ = s.h_;
     s.uNew_ = s.u_;
     s.vNew_ = s.v_;
+}
+
+std::string FLUMplane_2d::restartFile() const { return FLUMtools::FTRestartCGNS::fileNameForPrefix(outputPrefix_); }
+
+void FLUMplane_2d::continueFromRestart(const FLUMparse::InputBlock& initial, bool startFromRestart) {
+    restartInput_ = FLUMparse::resolveInputPath(initial.getTag("file").asString());
+    const double requested = initial.getTag("restart_solution_time").asDouble();
+    const FLUMtools::FTRestartData data = FLUMtools::FTRestartCGNS::read(
+        restartInput_, requested,
+        {static_cast<std::size_t>(grid_.numNodes()), static_cast<std::size_t>(grid_.numElements()),
+         static_cast<std::size_t>(grid_.numEdges())});
+    const std::vector<double>& h = data.elementField(FLUMtools::FTRestartCGNS::kDepth);
+    const std::vector<double>& u = data.elementField(FLUMtools::FTRestartCGNS::kVelocityX);
+    const std::vector<double>& v = data.elementField(FLUMtools::FTRestartCGNS::kVelocityY);
+    FPState& s = state_;
+    for (int e = 0; e < grid_.numElements(); ++e) {
+        s.h_[e] = h[e];
+        s.u_[e] = u[e];
+        s.v_[e] = v[e];
+        s.speed_[e] = std::sqrt(u[e] * u[e] + v[e] * v[e]);
+        s.wse_[e] = s.wseOld_[e] = h[e] + grid_.elemZb_[e];
+        bool above = true;
+        for (int j = 0; j < grid_.elemNumNodes(e); ++j) above = above && grid_.nodeZ_[grid_.elemNode(e, j)] < s.wse_[e];
+        s.fullyWetted_[e] = above ? 1 : 0;
+    }
+    if (data.fluxH.size() == s.fluxMass_.size()) s.fluxMass_ = data.fluxH;
+    if (startFromRestart) startTime_ = time_ = data.time;
+}
+
+void FLUMplane_2d::readRestartSettings(const FLUMparse::InputBlock& block) {
+    if (const FLUMparse::InputBlock* out = block.getChild("OUTPUT"))
+        if (const FLUMparse::InputTag* t = out->findTag("restart_time_step"); t && (t->isSet() || !t->defaultValue().empty()))
+            restartInterval_ = t->asDouble();
+    nextRestart_ = restartInterval_ > 0.0 ? startTime_ + restartInterval_ : startTime_;
+    // A run that continues from its own file keeps the earlier times in it.
+    std::error_code ec;
+    const bool ownFile = !restartInput_.empty() && std::filesystem::equivalent(restartInput_, restartFile(), ec);
+    restart_ = std::make_unique<FLUMtools::FTRestartCGNS>(restartFile(), ownFile);
+}
+
+void FLUMplane_2d::writeRestart() {
+    if (time_ == lastRestartTime_) return;
+    lastRestartTime_ = time_;
+    FLUMtools::FTRestartMesh mesh;
+    mesh.x = grid_.nodeX_;
+    mesh.y = grid_.nodeY_;
+    mesh.z = grid_.nodeZ_;
+    mesh.elementNodes = grid_.elemNodes_;
+    mesh.numEdges = static_cast<std::size_t>(grid_.numEdges());
+    FLUMtools::FTRestartState st;
+    st.time = time_;
+    st.elementFields = {{FLUMtools::FTRestartCGNS::kDepth, state_.h_},
+                        {FLUMtools::FTRestartCGNS::kVelocityX, state_.u_},
+                        {FLUMtools::FTRestartCGNS::kVelocityY, state_.v_}};
+    // Without a moving bed the previous bed is the bed itself.
+    st.nodeFields = {{FLUMtools::FTRestartCGNS::kBed, grid_.nodeZ_}, {FLUMtools::FTRestartCGNS::kBedOld, grid_.nodeZ_}};
+    st.fluxH = state_.fluxMass_;
+    restart_->write(mesh, st);
 }
 
 void FLUMplane_2d::updateFriction() {
@@ -264,6 +326,11 @@ void FLUMplane_2d::step(double dt) {
     time_ += dt;
     ++steps_;
     for (auto& o : outputs_) o->afterStep(time_, dt);
+    if (time_ >= nextRestart_ - 1.0e-9) {
+        writeRestart();
+        // An interval of 0 stores every step.
+        while (nextRestart_ <= time_ + 1.0e-9 && restartInterval_ > 0.0) nextRestart_ += restartInterval_;
+    }
 }
 
 void FLUMplane_2d::run() {
@@ -281,6 +348,7 @@ void FLUMplane_2d::run() {
 }
 
 void FLUMplane_2d::finalize(double /*runTime*/) {
+    writeRestart();
     report(5, "FLUMplane: '" + getName() + "' reached t = " + fmt::format("{}", time_) + " s after " +
                   std::to_string(steps_) + " time steps; water volume " + fmt::format("{:.6g}", waterVolume()) + " m3.");
     for (std::size_t k = 0; k < outputs_.size(); ++k) {

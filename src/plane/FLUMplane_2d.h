@@ -18,6 +18,9 @@
 namespace FLUMparse {
 class InputBlock;
 }
+namespace FLUMtools {
+class FTRestartCGNS;
+}
 namespace Flumaris {
 class ResistanceCalc;
 }
@@ -57,6 +60,8 @@ public:
     const std::string& meshFile() const { return meshFile_; }
     const std::string& outputPrefix() const { return outputPrefix_; }
     int stepCount() const { return steps_; }
+    // The restart file this run writes.
+    std::string restartFile() const;
     // Water volume on the mesh [m3].
     double waterVolume() const;
 
@@ -70,6 +75,9 @@ private:
     void readFriction(const FLUMparse::InputBlock& block);
     void readInitialConditions(const FLUMparse::InputBlock& block);
     void updateFriction();
+    void continueFromRestart(const FLUMparse::InputBlock& initial, bool startFromRestart);
+    void readRestartSettings(const FLUMparse::InputBlock& block);
+    void writeRestart();
 
     Grid grid_;
     FPState state_;
@@ -91,6 +99,12 @@ private:
     double dt_ = 0.0;
     double sqrtG_ = 0.0;
     int steps_ = 0;
+    bool startFromRestart_ = false;  // start_time negative: a continued run starts at the restart time
+    std::unique_ptr<FLUMtools::FTRestartCGNS> restart_;
+    std::string restartInput_;       // the file a continued run read
+    double restartInterval_ = 1e32;
+    double nextRestart_ = 1e32;
+    double lastRestartTime_ = -1e300;
     bool wallFrictionOn_ = true;
     double wallFrictionFactor_ = -1.0;
 };

@@ -1,0 +1,101 @@
+// Continuing a run from its restart file gives the run that never stopped.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/MessageService.h"
+#include "unit/plane/PlaneCase.h"
+
+using flumtest::MeshSpec;
+using flumtest::PlaneCase;
+using flumtest::planeCommandFile;
+using flumtest::rectangularMesh;
+
+namespace {
+
+struct Quiet {
+    std::ostringstream sink;
+    std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
+    ~Quiet() { std::cout.rdbuf(old); }
+};
+
+std::string mesh() {
+    MeshSpec m;
+    m.nx = 40;
+    m.ny = 3;
+    m.lx = 40.0;
+    m.ly = 3.0;
+    m.z = [](double x, double y) { return 0.01 * x + 0.02 * y; };
+    m.material = [](double x, double) { return x < 15.0 ? 1 : 2; };
+    return rectangularMesh(m);
+}
+
+const char* kFriction = "      FRICTION {\n        type = manning\n        default_friction = 0.03\n      }\n";
+
+// A step of 1/16 s below the stable one: every run steps on the same binary-exact times.
+std::string commandFile(const std::string& initial, double total) {
+    const std::string hyd = std::string(kFriction) + initial;
+    std::string fmc = planeCommandFile(hyd, total, "    OUTPUT {\n      restart_time_step = 2.0\n    }\n");
+    const std::string ts = "      CFL = 0.9\n";
+    fmc.replace(fmc.find(ts), ts.size(), ts + "      maximum_time_step = 0.0625\n      initial_time_step = 0.0625\n");
+    return fmc;
+}
+
+const char* kDamBreak = "      INITIAL {\n        type = index_table\n        index = ( 1 2 )\n        h = ( 1.0 0.2 )\n      }\n";
+
+}  // namespace
+
+TEST(Restart, ContinuedRunEqualsTheUninterruptedOne) {
+    Quiet q;
+    PlaneCase full(commandFile(kDamBreak, 4.0), {{"mesh.2dm", mesh()}});
+    full.runTo(4.0);
+    full.plane().finalize(0.0);
+    const std::filesystem::path file = full.plane().restartFile();
+    ASSERT_TRUE(std::filesystem::exists(file));
+
+    const std::string cont = "      INITIAL {\n        type = continue\n        file = full_restart.cgns\n"
+                             "        restart_solution_time = 2.0005\n      }\n";
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    PlaneCase resumed(commandFile(cont, 4.0), {{"mesh.2dm", mesh()}, {"full_restart.cgns", bytes}});
+    EXPECT_DOUBLE_EQ(resumed.plane().getStartTime(), 2.0);  // start_time taken from the file
+    resumed.runTo(4.0);
+    const auto& a = full.plane().state();
+    const auto& b = resumed.plane().state();
+    EXPECT_TRUE(a.h_ == b.h_);
+    EXPECT_TRUE(a.u_ == b.u_);
+    EXPECT_TRUE(a.v_ == b.v_);
+    EXPECT_GT(resumed.plane().stepCount(), 30);
+}
+
+TEST(Restart, DefaultIntervalStoresOnlyTheLastStateAndMissesListValidTimes) {
+    Quiet q;
+    std::string fmc = commandFile(kDamBreak, 1.0);
+    fmc.replace(fmc.find("restart_time_step = 2.0"), 23, "console_time_step = 1.0");
+    PlaneCase run(fmc, {{"mesh.2dm", mesh()}});
+    run.runTo(1.0);
+    run.plane().finalize(0.0);
+    std::ifstream in(run.plane().restartFile(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+
+    const std::string miss = "      INITIAL {\n        type = continue\n        file = r.cgns\n"
+                             "        restart_solution_time = 0.5\n      }\n";
+    try {
+        PlaneCase c(commandFile(miss, 2.0), {{"mesh.2dm", mesh()}, {"r.cgns", bytes}});
+        FAIL();
+    } catch (const Flumaris::FatalError& e) {
+        const std::string t = e.what();
+        EXPECT_NE(t.find("no flow solution could be found in restart-file for time: 0.5"), std::string::npos) << t;
+        EXPECT_NE(t.find("Valid times are:\n"), std::string::npos) << t;
+        EXPECT_NE(t.find("\n1"), std::string::npos) << t;  // the one stored time, the end of the run
+    }
+    const std::string missing = "      INITIAL {\n        type = continue\n        file = nowhere.cgns\n      }\n";
+    try {
+        PlaneCase c(commandFile(missing, 2.0), {{"mesh.2dm", mesh()}});
+        FAIL();
+    } catch (const Flumaris::FatalError& e) {
+        EXPECT_NE(std::string(e.what()).find("failed to open file error: "), std::string::npos) << e.what();
+    }
+}
