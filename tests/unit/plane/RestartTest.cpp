@@ -91,11 +91,19 @@ TEST(Restart, DefaultIntervalStoresOnlyTheLastStateAndMissesListValidTimes) {
         EXPECT_NE(t.find("Valid times are:\n"), std::string::npos) << t;
         EXPECT_NE(t.find("\n1"), std::string::npos) << t;  // the one stored time, the end of the run
     }
+    // A missing file is caught by the command-file check, one that is no CGNS file by the library.
     const std::string missing = "      INITIAL {\n        type = continue\n        file = nowhere.cgns\n      }\n";
     try {
         PlaneCase c(commandFile(missing, 2.0), {{"mesh.2dm", mesh()}});
         FAIL();
     } catch (const Flumaris::FatalError& e) {
-        EXPECT_NE(std::string(e.what()).find("failed to open file error: "), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Can not open file 'nowhere.cgns'"), std::string::npos) << e.what();
+    }
+    const std::string broken = "      INITIAL {\n        type = continue\n        file = text.cgns\n      }\n";
+    try {
+        PlaneCase c(commandFile(broken, 2.0), {{"mesh.2dm", mesh()}, {"text.cgns", "not a restart file\n"}});
+        FAIL();
+    } catch (const Flumaris::FatalError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("failed to open file error: ", 0), 0u) << e.what();
     }
 }
