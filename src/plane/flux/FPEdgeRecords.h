@@ -22,8 +22,14 @@ struct EdgeGeometry {
     double zmin = 0.0;   // min(z1, z2)
     double zmean = 0.0;  // (z1 + z2) / 2
 
-    double nx() const { return a / L; }
-    double ny() const { return -b / L; }
+    // The grid's unit normal when set (the same bits as a / L and -b / L,
+    // without two divisions per edge and step).
+    bool hasNormal = false;
+    double unitNx = 0.0;
+    double unitNy = 0.0;
+
+    double nx() const { return hasNormal ? unitNx : a / L; }
+    double ny() const { return hasNormal ? unitNy : -b / L; }
 };
 
 // State of one element as seen by an edge.

@@ -22,9 +22,9 @@ public:
         const bool wetR = R.h > kTiny;
         if (!wetL && !wetR) return EdgeFlux{};
         const double cStarRoot = 0.5 * (L.c + R.c) + 0.25 * (L.un - R.un);
-        const double hStar = cStarRoot * cStarRoot / g;
         const double uStar = 0.5 * (L.un + R.un) + L.c - R.c;
-        const double cStar = std::sqrt(g * hStar);
+        // star depth h* = cStarRoot^2 / g, so c* = sqrt(g h*) = |cStarRoot|
+        const double cStar = std::fabs(cStarRoot);
         double SL, SR;
         if (wetL && wetR) {
             SL = std::min(uStar - cStar, L.un - L.c);

@@ -17,6 +17,9 @@ inline EdgeGeometry edgeGeometry(const Grid& grid, int i) {
     e.z2 = grid.nodeZ_[grid.edgeNode2_[i]];
     e.zmin = grid.edgeZmin_[i];
     e.zmean = grid.edgeZmean_[i];
+    e.hasNormal = true;
+    e.unitNx = grid.edgeNx_[i];
+    e.unitNy = grid.edgeNy_[i];
     return e;
 }
 
