@@ -31,9 +31,14 @@ double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double
     const TimeStepSettings& ts = settings_;
     const int ni = grid.numEdges();
     Candidate best{start, -1};
+    celerity_.resize(static_cast<std::size_t>(grid.numElements()));
+    double* c = celerity_.data();
+    const int ne = grid.numElements();
 
 #pragma omp parallel
     {
+#pragma omp for schedule(static)
+        for (int e = 0; e < ne; ++e) c[e] = stepCelerity(s.h_[e], g, ts);
         Candidate local{start, -1};
 #pragma omp for schedule(static) nowait
         for (int i = 0; i < ni; ++i) {
@@ -43,10 +48,8 @@ double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double
             const bool wetR = r >= 0 && s.h_[r] > wet;
             if (!wetL && !wetR) continue;
             const double nx = grid.edgeNx_[i], ny = grid.edgeNy_[i];
-            double lambda = sideWaveSpeed(s.h_[l], s.u_[l] * nx + s.v_[l] * ny, g, ts);
-            if (r >= 0)
-                lambda = std::fmax(lambda,
-                                   sideWaveSpeed(s.h_[r], s.u_[r] * nx + s.v_[r] * ny, g, ts));
+            double lambda = std::fabs(s.u_[l] * nx + s.v_[l] * ny) + c[l];
+            if (r >= 0) lambda = std::fmax(lambda, std::fabs(s.u_[r] * nx + s.v_[r] * ny) + c[r]);
             const double perLength = cfl / (grid.edgeLength_[i] * lambda);
             local.offer(grid.elemArea_[l] * perLength, l);
             if (r >= 0) local.offer(grid.elemArea_[r] * perLength, r);

@@ -4,6 +4,7 @@
 // lambda the larger of |u_K . n| + sqrt(g h_K) of the two sides.
 // The minimum and its controlling element do not depend on the thread count.
 #include <cmath>
+#include <vector>
 
 #include "plane/mesh/FPGrid.h"
 #include "plane/step/FPState.h"
@@ -20,13 +21,13 @@ struct TimeStepSettings {
     bool checkMinimum = true;
 };
 
-// Wave speed of one side normal to an edge.
-inline double sideWaveSpeed(double h, double un, double g, const TimeStepSettings& s) {
-    double c = 0.0;
-    if (s.ignoreWaveCelerity) c = std::sqrt(g * s.maximumWaterDepth) + 1.0e-15;
-    else if (h > 1.0e-15) c = std::sqrt(g * h) + 1.0e-15;
-    return std::fabs(un) + c;
+// Celerity of an element for the time step; the wave speed normal to an
+// edge is |u . n| plus this.
+inline double stepCelerity(double h, double g, const TimeStepSettings& s) {
+    if (s.ignoreWaveCelerity) return std::sqrt(g * s.maximumWaterDepth) + 1.0e-15;
+    return h > 1.0e-15 ? std::sqrt(g * h) + 1.0e-15 : 0.0;
 }
+
 
 class TimeStep {
 public:
@@ -49,6 +50,7 @@ private:
     int controlling_ = -1;
     bool first_ = true;
     bool minimumWarningShown_ = false;
+    std::vector<double> celerity_;  // per element, once per call instead of once per edge side
 };
 
 }  // namespace FlumPlane
