@@ -294,3 +294,22 @@ TEST(FieldOutput, UnknownAndUnavailableValuesStop) {
     fails("( grain_size )", "needs sediment transport");
     fails("( saturation )", "needs a coupled subsurface subdomain");
 }
+
+// split_file: one Tecplot file per value, each with its own variable list.
+TEST(FieldOutput, SplitFilesOnePerValue) {
+    Quiet q;
+    PlaneCase c(planeCommandFile(hydraulics(1.0, 0.5), 0.5,
+                                 outputBlock({"        type = element_centered\n        format = tecplot\n        split_file = yes\n"
+                                              "        values = ( depth velocity )\n        output_time_step = 0.5\n"})),
+                {{"mesh.2dm", rectangularMesh(damBreakMesh(false))}});
+    c.runTo(0.5);
+    c.plane().finalize(0.0);
+    const auto depth = readLines(prefix(c) + "_depth_tecplot.dat");
+    const auto velocity = readLines(prefix(c) + "_velocity_tecplot.dat");
+    ASSERT_GE(depth.size(), 2u);
+    ASSERT_GE(velocity.size(), 2u);
+    EXPECT_EQ(depth[1], "VARIABLES = \"X\", \"Y\", \"Z\", \"depth\"");
+    EXPECT_EQ(velocity[1], "VARIABLES = \"X\", \"Y\", \"Z\", \"velocity_x\", \"velocity_y\"");
+    EXPECT_EQ(countStarting(depth, "ZONE T="), 2);
+    EXPECT_EQ(countStarting(velocity, "ZONE T="), 2);
+}
