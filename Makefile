@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build test demo bench sanitize fuzz clean
+.PHONY: all deps build test demo demo-png bench sanitize fuzz clean
 
 all: build
 
@@ -21,6 +21,11 @@ test: build
 
 demo: build
 	@scripts/run-demo.sh $(BUILD)/flumaris
+
+# A picture of the flood from the demo's last VTK result.
+demo-png: demo
+	@scripts/install-deps.sh python3-vtk9 xvfb xauth
+	xvfb-run -a /usr/bin/python3 examples/river-reach/render.py
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DFLUM_TESTS=OFF -DFLUM_BENCH=ON

@@ -3,7 +3,10 @@
 set -euo pipefail
 bin=$(realpath "$1")
 cd "$(dirname "$0")/../examples/river-reach"
-if [ -x ./make-mesh.py ] && [ ! -f reach.2dm ]; then /usr/bin/python3 ./make-mesh.py; fi
+[ -f reach.2dm ] || /usr/bin/python3 ./make-mesh.py
 "$bin" -b -f river-reach.fmc
 echo
-echo "Results are in $(pwd)/results (log: $(pwd)/river-reach.log)."
+echo "Results are in $(pwd):"
+echo "  reach_vtk<t>.vtk (ParaView), reach_nds_*.sol with reach.2dm (SMS, QGIS),"
+echo "  reach_stringdef_*_th.dat (discharge and level at two cross sections), river-reach.log."
+echo "  'make demo-png' renders the flood to $(pwd)/flood.png."
