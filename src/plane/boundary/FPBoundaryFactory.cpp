@@ -84,10 +84,7 @@ void createBoundary(FLUMplane_2d& plane, const InputBlock& b) {
                                 "Please remove the boundary.");
     const bool coupled = t.rfind("coupling_", 0) == 0;
     const std::string kind = coupled ? t.substr(9) : t;
-    if (kind == "hydrograph" && s.localWse == false) {
-        const std::string wse = b.getTag("wse_calc_method").asString();
-        if (wse == "local") s.localWse = true;
-    }
+    if (kind == "hydrograph") s.localWse = b.getTag("wse_calc_method").asString() == "local";
     const EdgeString* string = nullptr;
     auto str = [&]() -> const EdgeString& {
         if (!string) string = &findBoundaryString(plane, s.stringName);

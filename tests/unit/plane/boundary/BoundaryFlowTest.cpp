@@ -198,3 +198,35 @@ TEST(BoundaryFlow, CoupledHydrographFollowsTheCoupling) {
     EXPECT_NEAR(out->getDischarge(20.0), -p.boundaryConditions()[1]->discharge(), 1e-15);
     EXPECT_GT(out->getWaterLevel(20.0), 0.3);
 }
+
+// A prescribed level below the edge's bed drains a fully wetted element into a
+// dry ghost; with inflow_possible = no a higher level lets nothing in.
+TEST(BoundaryFlow, PrescribedLevelBelowTheBedOrWithoutInflow) {
+    Quiet q;
+    MeshSpec m;
+    m.nx = 4;
+    m.ny = 2;
+    m.lx = 4.0;
+    m.ly = 2.0;
+    struct Case {
+        const char* z;
+        const char* inflow;
+        double h0;
+    };
+    for (const Case& k : {Case{"-1", "yes", 0.5}, Case{"2", "no", 0.5}}) {
+        const std::string hydr = friction(0.02) + initialDepth(k.h0) +
+                                 block("BOUNDARY", {"type = zhydrograph", "string_name = sea", "file = z.txt",
+                                                    fmt::format("inflow_possible = {}", k.inflow)});
+        PlaneCase c(planeCommandFile(hydr, 2.0, "", "mesh.2dm", stringDef("sea", columnIds(m, 0))),
+                    {{"mesh.2dm", rectangularMesh(m)}, {"z.txt", fmt::format("0 {0}\n10 {0}\n", k.z)}});
+        Ledger l;
+        const double v0 = c.plane().waterVolume();
+        l.run(c, 2.0);
+        if (std::string(k.inflow) == "yes") {
+            EXPECT_LT(l.total(), -0.1);
+        } else {
+            EXPECT_EQ(l.total(), 0.0);
+        }
+        EXPECT_NEAR(c.plane().waterVolume() - v0, l.total(), 1e-12 * v0);
+    }
+}
