@@ -230,3 +230,35 @@ TEST(BoundaryFlow, PrescribedLevelBelowTheBedOrWithoutInflow) {
         EXPECT_NEAR(c.plane().waterVolume() - v0, l.total(), 1e-12 * v0);
     }
 }
+
+// A channel drained under a gate with a given factor: the steady upstream
+// depth y1 satisfies q = my a sqrt(2 g y1).
+TEST(BoundaryFlow, GateOutflowFollowsTheOrificeLaw) {
+    Quiet q;
+    MeshSpec m;
+    m.nx = 15;
+    m.ny = 3;
+    m.lx = 30.0;
+    m.ly = 3.0;
+    const double Q = 1.5, my = 0.6, a = 0.2;
+    const double y1 = std::pow(Q / m.ly / (my * a), 2.0) / (2.0 * 9.81);
+    const std::string hydr = friction(0.01) + initialDepth(y1) +
+                             block("BOUNDARY", {"type = hydrograph", "string_name = up", "file = q.txt", "slope = 1",
+                                                "wse_calc_method = local"}) +
+                             block("BOUNDARY", {"type = gate", "string_name = down", "file = gate.txt", "my = 0.6"});
+    const std::string geo = stringDef("up", columnIds(m, 0)) + stringDef("down", columnIds(m, m.nx));
+    PlaneCase c(planeCommandFile(hydr, 1200.0, "", "mesh.2dm", geo),
+                {{"mesh.2dm", rectangularMesh(m)}, {"q.txt", "0 1.5\n1e6 1.5\n"}, {"gate.txt", "0 0.2\n1e6 0.2\n"}});
+    Ledger l;
+    const double v0 = c.plane().waterVolume();
+    l.run(c, 1200.0);
+    const auto& p = c.plane();
+    EXPECT_NEAR(-p.boundaryConditions()[1]->discharge(), Q, 1e-3 * Q);
+    const auto& g = p.grid();
+    for (int e = 0; e < g.numElements(); ++e) {
+        if (g.elemCx_[e] > 28.0) {
+            EXPECT_NEAR(p.state().h_[e], y1, 0.005 * y1);
+        }
+    }
+    EXPECT_NEAR(p.waterVolume() - v0, l.total(), 1e-9 * v0);
+}
