@@ -55,46 +55,51 @@ void Euler::updateElements(double dt) {
     int cutElement = INT_MAX;
     double cutSpeed = 0.0;
 
-#pragma omp parallel for schedule(static) reduction(min : depthNaN, velocityNaN)
-    for (int e = 0; e < ne; ++e) {
-        const bool dry = s.h_[e] <= p.hmin;
-        ElementInput in;
-        Inflow diffusion;
-        for (int k = 0; k < grid.elemNumNodes_[e]; ++k) {
-            const int slot = Grid::kMaxNodes * e + k;
-            const int i = grid.elemEdges_[slot];
-            const int nb = grid.elemNeighbours_[slot];
-            const double otherWse = nb >= 0 ? s.wse_[nb] : 0.0;
-            addEdgeInflow(in.inflow, grid.elemEdgeSign_[slot], s.fluxMass_[i], s.fluxMomX_[i],
-                          s.fluxMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
-            if (turbulence)
-                addEdgeInflow(diffusion, grid.elemEdgeSign_[slot], 0.0, s.diffMomX_[i],
-                              s.diffMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
-        }
-        in.tx = diffusion.momX * grid.elemInvArea_[e];
-        in.ty = diffusion.momY * grid.elemInvArea_[e];
-        s.sumMass_[e] = in.inflow.mass;
-        s.sumMomX_[e] = in.inflow.momX;
-        s.sumMomY_[e] = in.inflow.momY;
-        in.h = s.h_[e];
-        in.u = s.u_[e];
-        in.v = s.v_[e];
-        in.zb = grid.elemZb_[e];
-        in.frictionRate = bedFrictionRate(s.speed_[e], s.h_[e], s.cf_[e]);
-        in.hasSource = s.hasSource_[e] != 0;
-        in.sourceRate = s.sourceRate_[e];
-        const ElementResult r = updateElement(elementBed(grid, e), in, p);
-        s.hNew_[e] = r.h;
-        s.uNew_[e] = r.u;
-        s.vNew_[e] = r.v;
-        s.fullyWetted_[e] = r.fullyWetted ? 1 : 0;
-        if (r.depthNaN) depthNaN = std::min(depthNaN, e);
-        if (r.velocityNaN) velocityNaN = std::min(velocityNaN, e);
-        if (watchSpeed && r.cutSpeed > 0.0) {
+#pragma omp parallel reduction(min : depthNaN, velocityNaN)
+    {
+        ElementBed bed;  // refilled per element; no zeroing and copying of the whole record
+#pragma omp for schedule(static)
+        for (int e = 0; e < ne; ++e) {
+            const bool dry = s.h_[e] <= p.hmin;
+            ElementInput in;
+            Inflow diffusion;
+            for (int k = 0; k < grid.elemNumNodes_[e]; ++k) {
+                const int slot = Grid::kMaxNodes * e + k;
+                const int i = grid.elemEdges_[slot];
+                const int nb = grid.elemNeighbours_[slot];
+                const double otherWse = nb >= 0 ? s.wse_[nb] : 0.0;
+                addEdgeInflow(in.inflow, grid.elemEdgeSign_[slot], s.fluxMass_[i], s.fluxMomX_[i],
+                              s.fluxMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
+                if (turbulence)
+                    addEdgeInflow(diffusion, grid.elemEdgeSign_[slot], 0.0, s.diffMomX_[i],
+                                  s.diffMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
+            }
+            in.tx = diffusion.momX * grid.elemInvArea_[e];
+            in.ty = diffusion.momY * grid.elemInvArea_[e];
+            s.sumMass_[e] = in.inflow.mass;
+            s.sumMomX_[e] = in.inflow.momX;
+            s.sumMomY_[e] = in.inflow.momY;
+            in.h = s.h_[e];
+            in.u = s.u_[e];
+            in.v = s.v_[e];
+            in.zb = grid.elemZb_[e];
+            in.frictionRate = bedFrictionRate(s.speed_[e], s.h_[e], s.cf_[e]);
+            in.hasSource = s.hasSource_[e] != 0;
+            in.sourceRate = s.sourceRate_[e];
+            fillElementBed(grid, e, bed);
+            const ElementResult r = updateElement(bed, in, p);
+            s.hNew_[e] = r.h;
+            s.uNew_[e] = r.u;
+            s.vNew_[e] = r.v;
+            s.fullyWetted_[e] = r.fullyWetted ? 1 : 0;
+            if (r.depthNaN) depthNaN = std::min(depthNaN, e);
+            if (r.velocityNaN) velocityNaN = std::min(velocityNaN, e);
+            if (watchSpeed && r.cutSpeed > 0.0) {
 #pragma omp critical(flum_plane_speed_cut)
-            if (e < cutElement) {
-                cutElement = e;
-                cutSpeed = r.cutSpeed;
+                if (e < cutElement) {
+                    cutElement = e;
+                    cutSpeed = r.cutSpeed;
+                }
             }
         }
     }

@@ -24,8 +24,8 @@ struct EulerSettings {
 
 // The bed of element e as the element kernels see it: elevations, areas and
 // the grid's bed gradients (no coordinates: the kernels need none with them).
-inline ElementBed elementBed(const Grid& grid, int e) {
-    ElementBed b;
+// Fills only these fields, so that a sweep can reuse one record per thread.
+inline void fillElementBed(const Grid& grid, int e, ElementBed& b) {
     b.n = grid.elemNumNodes_[e];
     const int slot = Grid::kMaxNodes * e;
     for (int k = 0; k < b.n; ++k) {
@@ -37,6 +37,11 @@ inline ElementBed elementBed(const Grid& grid, int e) {
     b.hasGradient = true;
     b.zc = grid.elemZb_[e];
     b.area = grid.elemArea_[e];
+}
+
+inline ElementBed elementBed(const Grid& grid, int e) {
+    ElementBed b;
+    fillElementBed(grid, e, b);
     return b;
 }
 
