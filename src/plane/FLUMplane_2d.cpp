@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fmt/format.h>
 #include <map>
+#include <omp.h>
 
 #include "core/FlumPath.h"
 #include "core/Flumaris.h"
@@ -295,8 +296,16 @@ void FLUMplane_2d::writeRestart() {
 
 void FLUMplane_2d::updateFriction() {
     const std::size_t n = frictionValue_.size();
-    friction_->computeAll(std::span<const double>(frictionValue_.data(), n), std::span<const double>(state_.h_.data(), n),
-                          1.0, sqrtG_, eulerSettings_.hmin, std::span<double>(state_.cf_.data(), n));
+    // Each thread sweeps its own contiguous part: one element's value never depends on the split.
+#pragma omp parallel
+    {
+        const std::size_t nt = static_cast<std::size_t>(omp_get_num_threads());
+        const std::size_t id = static_cast<std::size_t>(omp_get_thread_num());
+        const std::size_t b = n * id / nt, len = n * (id + 1) / nt - b;
+        friction_->computeAll(std::span<const double>(frictionValue_.data() + b, len),
+                              std::span<const double>(state_.h_.data() + b, len), 1.0, sqrtG_, eulerSettings_.hmin,
+                              std::span<double>(state_.cf_.data() + b, len));
+    }
     if (wallFriction_)
         wallFriction_->apply(state_, frictionValue_, eulerSettings_.hmin, sqrtG_, std::span<double>(state_.cf_.data(), n));
 }

@@ -49,6 +49,17 @@ void HydrographBnd::update(double t, double dt) {
         active_[k] = level_[k] > grid_.elemZb_[e] ? 1 : 0;
         any = any || active_[k];
     }
+    const bool rampRunning = !couplingSerie_ && t + 0.5 * dt - startTime_ < kRampTime;
+    if (!any && Q_ > 0.0 && rampRunning && !edges_.empty()) {
+        // The first trickle of the start-up ramp enters through the lowest element
+        // of the section, as water would run down the thalweg.
+        std::size_t low = 0;
+        for (std::size_t k = 1; k < edges_.size(); ++k)
+            if (grid_.elemZb_[element(edges_[k])] < grid_.elemZb_[element(edges_[low])]) low = k;
+        level_[low] = std::max(level_[low], grid_.elemZb_[element(edges_[low])] + hmin_);
+        active_[low] = 1;
+        any = true;
+    }
     if (!any && Q_ > 0.0)
         Flumaris::report(1, "At the hydrograph boundary all edges are set inactive (not wetted), but the inflow is "
                             "bigger than 0.0. Either the cells in the boundary cross section are too big or the inflow "
