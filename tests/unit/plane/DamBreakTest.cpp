@@ -10,18 +10,13 @@
 
 using flumtest::MeshSpec;
 using flumtest::PlaneCase;
+using flumtest::Quiet;
 using flumtest::planeCommandFile;
 using flumtest::rectangularMesh;
 
 namespace {
 
 constexpr double kG = 9.81;
-
-struct Quiet {
-    std::ostringstream sink;
-    std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
-    ~Quiet() { std::cout.rdbuf(old); }
-};
 
 // Ritter: dam at x0 with depth h0 upstream and a dry bed downstream.
 double ritter(double x, double t, double x0, double h0) {

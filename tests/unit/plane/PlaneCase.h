@@ -4,6 +4,8 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <iostream>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +14,13 @@
 #include "plane/FLUMplane_2d.h"
 
 namespace flumtest {
+
+// Keeps the console output of a test out of the test log.
+struct Quiet {
+    std::ostringstream sink;
+    std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
+    ~Quiet() { std::cout.rdbuf(old); }
+};
 
 struct MeshSpec {
     int nx = 10, ny = 1;

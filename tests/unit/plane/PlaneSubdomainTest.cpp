@@ -9,16 +9,11 @@
 
 using flumtest::MeshSpec;
 using flumtest::PlaneCase;
+using flumtest::Quiet;
 using flumtest::planeCommandFile;
 using flumtest::rectangularMesh;
 
 namespace {
-
-struct Quiet {
-    std::ostringstream sink;
-    std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
-    ~Quiet() { std::cout.rdbuf(old); }
-};
 
 const char* kDamBreak =
     "      PARAMETER {\n        minimum_water_depth = 0.001\n        riemann_solver = hllc\n      }\n"

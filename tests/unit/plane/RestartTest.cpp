@@ -10,16 +10,11 @@
 
 using flumtest::MeshSpec;
 using flumtest::PlaneCase;
+using flumtest::Quiet;
 using flumtest::planeCommandFile;
 using flumtest::rectangularMesh;
 
 namespace {
-
-struct Quiet {
-    std::ostringstream sink;
-    std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
-    ~Quiet() { std::cout.rdbuf(old); }
-};
 
 std::string mesh() {
     MeshSpec m;

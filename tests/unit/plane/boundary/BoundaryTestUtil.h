@@ -11,12 +11,6 @@
 
 namespace flumtest {
 
-struct Quiet {
-    std::ostringstream sink;
-    std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
-    ~Quiet() { std::cout.rdbuf(old); }
-};
-
 inline std::string stringDef(const std::string& name, const std::vector<int>& ids) {
     std::string list;
     for (int id : ids) list += fmt::format(" {}", id);

@@ -9,13 +9,11 @@
 
 #include <fmt/format.h>
 
+#include "unit/plane/PlaneCase.h"
+
 namespace outtest {
 
-struct Quiet {
-    std::ostringstream sink;
-    std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
-    ~Quiet() { std::cout.rdbuf(old); }
-};
+using flumtest::Quiet;
 
 inline std::vector<std::string> readLines(const std::string& fileName) {
     std::ifstream in(fileName);
