@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/FlumMath.h"
 #include "physics/resistance/RoughnessHeight.h"
 
 namespace Flumaris {
@@ -22,7 +23,7 @@ public:
     double coefficient(double ks, double h, double scale, double sqrtG) const
     {
         const double k3 = ks / 3.0;
-        return scale * stricklerFactor_ * std::cbrt(std::sqrt(std::max(h, k3) / k3)) / sqrtG;
+        return scale * stricklerFactor_ * sixthRoot(std::max(h, k3) / k3) / sqrtG;
     }
 
     double getVelocityCoefficient(double value, double h, double scale, double sqrtG) const override;

@@ -5,6 +5,7 @@
 // n <= 0 means no friction. Valid for rough turbulent flow.
 #include <cmath>
 
+#include "core/FlumMath.h"
 #include "physics/resistance/ResistanceCalc.h"
 
 namespace Flumaris {
@@ -15,7 +16,7 @@ public:
 
     double coefficient(double n, double h, double scale, double sqrtG) const
     {
-        return h < 0.0 ? 0.0 : scale * std::cbrt(std::sqrt(h)) / (n * sqrtG);
+        return h < 0.0 ? 0.0 : scale * sixthRoot(h) / (n * sqrtG);
     }
 
     double getVelocityCoefficient(double value, double h, double scale, double sqrtG) const override

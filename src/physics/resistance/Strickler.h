@@ -5,6 +5,7 @@
 // Values above 1e6 mean no friction. Valid for rough turbulent flow.
 #include <cmath>
 
+#include "core/FlumMath.h"
 #include "physics/resistance/ResistanceCalc.h"
 
 namespace Flumaris {
@@ -17,7 +18,7 @@ public:
 
     double coefficient(double kst, double h, double scale, double sqrtG) const
     {
-        return h <= 0.0 ? 0.0 : scale * kst * std::cbrt(std::sqrt(h)) / sqrtG;
+        return h <= 0.0 ? 0.0 : scale * kst * sixthRoot(h) / sqrtG;
     }
 
     double getVelocityCoefficient(double value, double h, double scale, double sqrtG) const override

@@ -32,7 +32,8 @@ void Grid::reserve(std::size_t nodes, std::size_t elements, std::size_t edges)
     nodeId_.reserve(nodes);
     nodeIndex_.reserve(nodes);
     for (auto* v : {&elemId_, &elemMaterial_, &elemNumNodes_}) v->reserve(elements);
-    for (auto* v : {&elemArea_, &elemInvArea_, &elemCx_, &elemCy_, &elemZb_, &elemInradius_, &elemCircumradius_})
+    for (auto* v : {&elemArea_, &elemInvArea_, &elemCx_, &elemCy_, &elemZb_, &elemInradius_, &elemCircumradius_,
+                    &elemRelief_, &elemSlopeGx_, &elemSlopeGy_, &elemSlopeHx_, &elemSlopeHy_})
         v->reserve(elements);
     elemNodes_.reserve(kMaxNodes * elements);
     elemPartialArea_.reserve(kMaxNodes * elements);
@@ -82,7 +83,8 @@ int Grid::addElement(int fileId, std::span<const int> nodes, int material)
         elemBedGradX_.push_back(0.0);
         elemBedGradY_.push_back(0.0);
     }
-    for (auto* v : {&elemArea_, &elemInvArea_, &elemCx_, &elemCy_, &elemZb_, &elemInradius_, &elemCircumradius_})
+    for (auto* v : {&elemArea_, &elemInvArea_, &elemCx_, &elemCy_, &elemZb_, &elemInradius_, &elemCircumradius_,
+                    &elemRelief_, &elemSlopeGx_, &elemSlopeGy_, &elemSlopeHx_, &elemSlopeHy_})
         v->push_back(0.0);
     computeElementGeometry(e);
     return e;
@@ -332,16 +334,35 @@ void Grid::updateBedGradients(int e)
     const int* nd = &elemNodes_[kMaxNodes * e];
     double* gx = &elemBedGradX_[kMaxNodes * e];
     double* gy = &elemBedGradY_[kMaxNodes * e];
+    const double zb = elemZb_[e];
+    double zmax = nodeZ_[nd[0]];
+    for (int k = 1; k < elemNumNodes_[e]; ++k) zmax = std::max(zmax, nodeZ_[nd[k]]);
+    elemRelief_[e] = zmax - zb;
     if (elemNumNodes_[e] == 3) {
         planeGradient(nodeX_[nd[0]], nodeY_[nd[0]], nodeZ_[nd[0]], nodeX_[nd[1]], nodeY_[nd[1]], nodeZ_[nd[1]],
                       nodeX_[nd[2]], nodeY_[nd[2]], nodeZ_[nd[2]], gx[0], gy[0]);
+        elemSlopeGx_[e] = elemArea_[e] * gx[0];
+        elemSlopeGy_[e] = elemArea_[e] * gy[0];
+        elemSlopeHx_[e] = elemSlopeHy_[e] = 0.0;
         return;
     }
+    double Gx = 0.0, Gy = 0.0, Hx = 0.0, Hy = 0.0;
     for (int k = 0; k < 4; ++k) {
         const int a = nd[k], b = nd[(k + 1) % 4];
-        planeGradient(nodeX_[a], nodeY_[a], nodeZ_[a], nodeX_[b], nodeY_[b], nodeZ_[b], elemCx_[e], elemCy_[e],
-                      elemZb_[e], gx[k], gy[k]);
+        planeGradient(nodeX_[a], nodeY_[a], nodeZ_[a], nodeX_[b], nodeY_[b], nodeZ_[b], elemCx_[e], elemCy_[e], zb,
+                      gx[k], gy[k]);
+        const double Ak = elemPartialArea_[kMaxNodes * e + k];
+        // zbar_k - zb from differences, so that absolute elevations cost no digits
+        const double dz = ((nodeZ_[a] - zb) + (nodeZ_[b] - zb)) / 3.0;
+        Gx += Ak * gx[k];
+        Gy += Ak * gy[k];
+        Hx += Ak * dz * gx[k];
+        Hy += Ak * dz * gy[k];
     }
+    elemSlopeGx_[e] = Gx;
+    elemSlopeGy_[e] = Gy;
+    elemSlopeHx_[e] = Hx;
+    elemSlopeHy_[e] = Hy;
 }
 
 void Grid::updateNodeElevations(std::span<const int> nodes, std::span<const double> z)

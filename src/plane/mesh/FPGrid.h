@@ -87,6 +87,12 @@ public:
     std::vector<double> elemCircumradius_;        // R of the triangle of nodes 0,1,2
     std::vector<double> elemBedGradX_, elemBedGradY_;  // bed gradient: slot 0 of a triangle; quadrilaterals per
                                                   //   triangle (node k, node k+1, centre); kept by the elevation updates
+    // Bed-slope source of an element under water above every node, which most
+    // elements are: B = (g/A) (h G - H), with G = sum A_k grad_k and
+    // H = sum A_k (zbar_k - zb) grad_k over its planar triangles (H = 0 for a
+    // triangle), valid while h >= relief = highest node - zb.
+    std::vector<double> elemRelief_;
+    std::vector<double> elemSlopeGx_, elemSlopeGy_, elemSlopeHx_, elemSlopeHy_;
     std::vector<int> elemEdges_;                  // edge k joins node k and node k+1; kNone in unused slots
     std::vector<int> elemNeighbours_;             // element across edge k, kNone on the mesh boundary
     std::vector<double> elemEdgeSign_;            // +1 if the element is left of edge k, -1 if right, 0 unused:

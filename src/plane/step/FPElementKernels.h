@@ -163,11 +163,20 @@ struct ElementResult {
     double cutSpeed = 0.0;  // speed before the cut to kMaxSpeed, 0 when not cut
 };
 
+// The update reaches the bed through these four, so that a grid can answer
+// the common fully wet case from stored sums without fetching the nodes.
+inline double bedArea(const ElementBed& b) { return b.area; }
+inline void bedSlope(const ElementBed& b, double /*h*/, double W, double g, double& Bx, double& By) {
+    bedSlopeSource(b, W, g, Bx, By);
+}
+inline bool bedFullyWetted(const ElementBed& b, double /*h*/, double W) { return fullyWetted(b, W); }
+inline Wetting bedWetting(const ElementBed& b, double W) { return elementWetting(b, W); }
+
 // One explicit Euler step of one element.
-inline ElementResult updateElement(const ElementBed& bed, const ElementInput& in,
-                                   const StepParameters& p) {
+template <class Bed>
+inline ElementResult updateElement(Bed& bed, const ElementInput& in, const StepParameters& p) {
     ElementResult r;
-    const double dtA = p.dt / bed.area;
+    const double dtA = p.dt / bedArea(bed);
     r.h = in.h + dtA * in.inflow.mass;
     if (std::isnan(r.h)) {
         r.depthNaN = true;
@@ -179,7 +188,7 @@ inline ElementResult updateElement(const ElementBed& bed, const ElementInput& in
     double qy = in.v * in.h + dtA * in.inflow.momY;
     if (in.h > p.hmin) {
         double Bx, By;
-        bedSlopeSource(bed, in.h + in.zb, p.g, Bx, By);
+        bedSlope(bed, in.h, in.h + in.zb, p.g, Bx, By);
         qx -= p.dt * Bx;
         qy -= p.dt * By;
         const double damp = 1.0 / (1.0 + p.dt * in.frictionRate);
@@ -194,12 +203,12 @@ inline ElementResult updateElement(const ElementBed& bed, const ElementInput& in
     }
 
     const double W = r.h + in.zb;
-    r.fullyWetted = fullyWetted(bed, W);
+    r.fullyWetted = bedFullyWetted(bed, r.h, W);
     double divisor = r.h;
     if (p.velocityUpdate == VelocityUpdate::VolumeArea && !r.fullyWetted) {
         // Mean depth over the wetted part: a partly wet element holds its
         // momentum in less water than h suggests.
-        const Wetting w = elementWetting(bed, W);
+        const Wetting w = bedWetting(bed, W);
         double mean = w.volume / w.wetArea;
         if (std::isnan(mean)) mean = r.h;
         divisor = std::max(r.h, mean);

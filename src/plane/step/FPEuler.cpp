@@ -57,7 +57,8 @@ void Euler::updateElements(double dt) {
 
 #pragma omp parallel reduction(min : depthNaN, velocityNaN)
     {
-        ElementBed bed;  // refilled per element; no zeroing and copying of the whole record
+        ElementBed scratch;  // refilled per partly wet element; no record copied per element
+        GridBed bed(grid, scratch);
 #pragma omp for schedule(static)
         for (int e = 0; e < ne; ++e) {
             const bool dry = s.h_[e] <= p.hmin;
@@ -86,7 +87,7 @@ void Euler::updateElements(double dt) {
             in.frictionRate = bedFrictionRate(s.speed_[e], s.h_[e], s.cf_[e]);
             in.hasSource = s.hasSource_[e] != 0;
             in.sourceRate = s.sourceRate_[e];
-            fillElementBed(grid, e, bed);
+            bed.select(e);
             const ElementResult r = updateElement(bed, in, p);
             s.hNew_[e] = r.h;
             s.uNew_[e] = r.u;
@@ -193,13 +194,15 @@ void Euler::commit() {
     const Grid& grid = grid_;
     FPState& s = state_;
     const int ne = grid.numElements();
+    // Every element writes its temporaries each step, so swapping saves a copy;
+    // the temporaries then hold the old state until the next update.
+    s.h_.swap(s.hNew_);
+    s.u_.swap(s.uNew_);
+    s.v_.swap(s.vNew_);
+    s.wseOld_.swap(s.wse_);
 #pragma omp parallel for schedule(static)
     for (int e = 0; e < ne; ++e) {
-        s.u_[e] = s.uNew_[e];
-        s.v_[e] = s.vNew_[e];
         s.speed_[e] = std::sqrt(s.u_[e] * s.u_[e] + s.v_[e] * s.v_[e]);
-        s.h_[e] = s.hNew_[e];
-        s.wseOld_[e] = s.wse_[e];
         s.wse_[e] = s.h_[e] + grid.elemZb_[e];
     }
 }

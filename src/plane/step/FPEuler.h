@@ -45,6 +45,50 @@ inline ElementBed elementBed(const Grid& grid, int e) {
     return b;
 }
 
+// Element e of the grid as the update sees it: the stored sums answer an
+// element under water above every node; node elevations and partial
+// triangles are fetched only for a partly wet one.
+class GridBed {
+public:
+    GridBed(const Grid& grid, ElementBed& scratch) : grid_(grid), scratch_(scratch) {}
+    void select(int e) {
+        e_ = e;
+        filled_ = false;
+    }
+    int element() const { return e_; }
+    const Grid& grid() const { return grid_; }
+    const ElementBed& detail() {
+        if (!filled_) {
+            fillElementBed(grid_, e_, scratch_);
+            filled_ = true;
+        }
+        return scratch_;
+    }
+
+private:
+    const Grid& grid_;
+    ElementBed& scratch_;
+    int e_ = 0;
+    bool filled_ = false;
+};
+
+inline double bedArea(const GridBed& b) { return b.grid().elemArea_[b.element()]; }
+inline void bedSlope(GridBed& b, double h, double W, double g, double& Bx, double& By) {
+    const Grid& grid = b.grid();
+    const int e = b.element();
+    if (h >= grid.elemRelief_[e]) {
+        const double f = g * grid.elemInvArea_[e];
+        Bx = f * (h * grid.elemSlopeGx_[e] - grid.elemSlopeHx_[e]);
+        By = f * (h * grid.elemSlopeGy_[e] - grid.elemSlopeHy_[e]);
+        return;
+    }
+    bedSlopeSource(b.detail(), W, g, Bx, By);
+}
+inline bool bedFullyWetted(const GridBed& b, double h, double /*W*/) {
+    return h > b.grid().elemRelief_[b.element()];
+}
+inline Wetting bedWetting(GridBed& b, double W) { return elementWetting(b.detail(), W); }
+
 class Euler {
 public:
     // Gravity is read once from the program settings.

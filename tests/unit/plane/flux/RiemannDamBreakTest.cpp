@@ -175,6 +175,16 @@ TEST(EdgeDepth, CubicRootIsTheSubcriticalDepth) {
     const double hc = 0.7, q = std::sqrt(g * hc * hc * hc);
     EXPECT_NEAR(edgeDepthFromFlux(q, 1.5 * g * hc * hc, g), hc, 1e-6);
     EXPECT_EQ(edgeDepthFromFlux(0.0, 0.0, g), 0.0);
+    // Every subcritical state from rest to just below critical, over six decades
+    // of depth: the root comes back to round-off.
+    for (double hs : {1e-3, 0.05, 1.0, 12.0, 400.0}) {
+        for (int k = 0; k <= 990; ++k) {
+            const double fr = 0.001 * k;
+            const double us = fr * std::sqrt(g * hs);
+            const double got = edgeDepthFromFlux(hs * us, hs * us * us + 0.5 * g * hs * hs, g);
+            ASSERT_NEAR(got, hs, 1e-13 * hs / (1.0 - fr)) << "h = " << hs << ", Froude = " << fr;
+        }
+    }
 }
 
 TEST(EdgeWetting, FractionAndMeanSquareDepth) {

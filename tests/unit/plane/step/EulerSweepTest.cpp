@@ -203,3 +203,46 @@ TEST(EulerSweep, SpeedCutWarnsOnlyOnce) {
     EXPECT_NE(first, std::string::npos) << out;
     EXPECT_EQ(out.find("exceeded the maximum velocity", first + text.size()), std::string::npos);
 }
+
+// The stored sums answer fully wet elements; they must give the source the
+// node-by-node wetting gives, also with absolute elevations and after the bed moved.
+TEST(EulerSweep, StoredBedSlopeMatchesTheNodeWetting) {
+    for (bool triangles : {false, true}) {
+        const double g = 9.81;
+        Grid grid = FlumPlaneTest::rectangle(6, 4, 3.0, 2.0, triangles, [](double x, double y) {
+            return 412.0 + 0.3 * std::sin(0.7 * x) + 0.05 * x * y - 0.02 * y * y;
+        });
+        auto compare = [&](const char* when) {
+            ElementBed scratch, nodes;
+            GridBed bed(grid, scratch);
+            for (int e = 0; e < grid.numElements(); ++e) {
+                bed.select(e);
+                fillElementBed(grid, e, nodes);
+                const double relief = grid.elemRelief_[e];
+                EXPECT_GE(relief, 0.0);
+                for (double h : {relief, relief + 1e-3, relief + 0.7, relief + 25.0}) {
+                    const double W = grid.elemZb_[e] + h;
+                    double bx, by, nx, ny;
+                    bedSlope(bed, h, W, g, bx, by);
+                    bedSlopeSource(nodes, W, g, nx, ny);
+                    const double scale = g * (h + 1.0) * 1e-11;
+                    EXPECT_NEAR(bx, nx, scale) << when << " element " << e << " h " << h;
+                    EXPECT_NEAR(by, ny, scale) << when << " element " << e << " h " << h;
+                    EXPECT_EQ(bedFullyWetted(bed, h + 1e-9, W + 1e-9), fullyWetted(nodes, W + 1e-9));
+                }
+                // Below the highest node the partly wet path is the node path itself.
+                const double h = 0.5 * relief;
+                double bx, by, nx, ny;
+                bedSlope(bed, h, grid.elemZb_[e] + h, g, bx, by);
+                bedSlopeSource(nodes, grid.elemZb_[e] + h, g, nx, ny);
+                EXPECT_EQ(bx, nx);
+                EXPECT_EQ(by, ny);
+            }
+        };
+        compare("initial bed");
+        const int moved[2] = {8, 9};
+        const double z[2] = {409.0, 415.5};
+        grid.updateNodeElevations(moved, z);
+        compare("moved bed");
+    }
+}
