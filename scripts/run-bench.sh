@@ -32,3 +32,5 @@ for c in "${cases[@]}"; do
   files+=("$f")
 done
 "$bench" "$@" "${files[@]}"
+echo
+/usr/bin/python3 "$root/bench/output-cost.py" "$build/flumaris"
