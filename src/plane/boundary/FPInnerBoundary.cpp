@@ -65,6 +65,11 @@ InnerBoundary::InnerBoundary(FLUMplane_2d& plane, const BoundarySettings& s, Kin
                                     "in the command file.");
         shared_.push_back(interior ? 1 : 0);
         grid.edgeType_[a] = grid.edgeType_[b] = EdgeInner;
+        if (!interior) {
+            // lets the negative-depth correction reach the element across the structure
+            grid.edgeLink_[a] = b;
+            grid.edgeLink_[b] = a;
+        }
         if (interior) taken.push_back(a);
     }
     // Edges of the structure leave the interior sweep, so no edge is computed twice.

@@ -264,6 +264,7 @@ void Grid::buildEdges()
     edgeZmin_.assign(nEdges, kUnsetElevation);
     edgeZmean_.assign(nEdges, kUnsetElevation);
     edgeType_.assign(nEdges, EdgeInterior);
+    edgeLink_.assign(nEdges, kNone);
     interiorEdges_.clear();
     boundaryEdges_.clear();
     for (int i = 0; i < nEdges; ++i) {

@@ -107,6 +107,7 @@ public:
     std::vector<double> edgeZmin_;                // min(z1, z2)
     std::vector<double> edgeZmean_;               // (z1 + z2) / 2
     std::vector<int> edgeType_;                   // EdgeType code
+    std::vector<int> edgeLink_;                   // boundary edge joined to this one by an inner structure, else kNone
     std::vector<int> interiorEdges_;              // edges with two elements, ascending
     std::vector<int> boundaryEdges_;              // mesh-boundary edges, ascending
 

@@ -160,9 +160,12 @@ void Euler::collectFromNeighbours(int e, double dt) {
     Flumaris::report(6, "ok, let's do the collection:");
     for (int k = 0; k < grid.elemNumNodes_[e] && need > 0.0; ++k) {
         const int slot = Grid::kMaxNodes * e + k;
-        const int nb = grid.elemNeighbours_[slot];
+        const int i = grid.elemEdges_[slot];
+        // An inner structure moves water to the element across it, which counts as a neighbour here.
+        const int link = grid.edgeLink_[i];
+        const int nb = link != Grid::kNone ? grid.edgeLeft_[link] : grid.elemNeighbours_[slot];
         if (nb < 0) continue;
-        const double outflow = grid.elemEdgeSign_[slot] * s.fluxMass_[grid.elemEdges_[slot]] * dt;
+        const double outflow = grid.elemEdgeSign_[slot] * s.fluxMass_[i] * dt;
         const double left = s.hNew_[nb] * grid.elemArea_[nb];
         if (outflow <= 0.0 || left <= 0.0) continue;
         const double take = std::min({outflow, left, need});
