@@ -209,14 +209,14 @@ void InnerBoundary::computeFluxes(double, double) {
             sum += F.mass;
             continue;
         }
-        // Weir and gate: the higher wet side is upstream.
-        const double w1 = wet1 ? state_.wse_[e1] : -1.0e300;
-        const double w2 = wet2 ? state_.wse_[e2] : -1.0e300;
-        const int up = w1 >= w2 ? 0 : 1;
+        // Weir and gate: the higher wet side is upstream; a dry side counts with
+        // its own level, so no water climbs into a dry element above it.
+        const double w1 = state_.wse_[e1], w2 = state_.wse_[e2];
+        const int up = (wet1 && wet2) ? (w1 >= w2 ? 0 : 1) : (wet1 ? 0 : 1);
         const int eUp = up == 0 ? e1 : e2;
         const int iUp = up == 0 ? i1 : i2;
-        const double zUp = std::max(w1, w2);
-        const double zDown = std::min(w1, w2);
+        const double zUp = up == 0 ? w1 : w2;
+        const double zDown = up == 0 ? w2 : w1;
         double q = 0.0;
         if (kind_ == Kind::HQRelation) {
             if (wet1 && wetArea > 0.0 && state_.wse_[e1] > grid_.edgeZmean_[i1])
@@ -230,7 +230,7 @@ void InnerBoundary::computeFluxes(double, double) {
             }
             continue;
         }
-        if (!wet1 && !wet2) {
+        if ((!wet1 && !wet2) || zUp <= zDown) {
             walls();
             continue;
         }

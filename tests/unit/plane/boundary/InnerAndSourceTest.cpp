@@ -16,8 +16,9 @@ namespace {
 
 // Two 10 m x 3 m basins of 10 x 3 quads with a 1 m gap between them; node ids
 // of the right basin start at 1001, elements of the right basin have material 2.
-// The beds rise by crossSlope per metre across the basins.
-std::string twoBasins(double crossSlope = 0.0) {
+// The beds rise by crossSlope per metre across the basins; the right one lies
+// rightBed higher.
+std::string twoBasins(double crossSlope = 0.0, double rightBed = 0.0) {
     std::string out = "MESH2D\n";
     int eid = 1;
     for (int part = 0; part < 2; ++part) {
@@ -29,7 +30,8 @@ std::string twoBasins(double crossSlope = 0.0) {
                                    nid(i, j + 1), part + 1);
         for (int j = 0; j <= 3; ++j)
             for (int i = 0; i <= 10; ++i)
-                out += fmt::format("ND {} {} {} {}\n", nid(i, j), part * 11.0 + i, j * 1.0, crossSlope * j);
+                out += fmt::format("ND {} {} {} {}\n", nid(i, j), part * 11.0 + i, j * 1.0,
+                                   crossSlope * j + part * rightBed);
     }
     return out;
 }
@@ -87,6 +89,22 @@ TEST(InnerBoundary, OverdrawnWeirElementRefillsFromAcrossTheStructure) {
     c.runTo(120.0);
     EXPECT_NEAR(p.waterVolume(), v0, 1e-12 * v0);
     EXPECT_GT(partVolume(p, 2), 0.02 * v0);
+}
+
+// Water below the bed of a dry basin does not climb over the weir into it.
+TEST(InnerBoundary, WeirPassesNothingIntoADryBasinAboveTheWater) {
+    Quiet q;
+    const std::string geo = stringDef("gap_left", {11, 22, 33, 44}) + stringDef("gap_right", {1001, 1012, 1023, 1034});
+    const std::string hydr = friction(0.02) +
+                             block("INITIAL", {"type = index_table", "index = ( 1 2 )", "h = ( 0.3 0.0 )"}) +
+                             block("INNER_BOUNDARY", {"type = weir", "string_name1 = gap_left",
+                                                      "string_name2 = gap_right", "file = crest.txt", "my = 0.6"});
+    PlaneCase c(planeCommandFile(hydr, 60.0, "", "mesh.2dm", geo),
+                {{"mesh.2dm", twoBasins(0.0, 0.5)}, {"crest.txt", "0 0.0\n1e6 0.0\n"}});
+    auto& p = c.plane();
+    c.runTo(60.0);
+    EXPECT_EQ(partVolume(p, 2), 0.0);
+    EXPECT_NEAR(partVolume(p, 1), 9.0, 1e-12);
 }
 
 // The same weir on one line of interior edges named twice: the edges leave the
