@@ -3,6 +3,7 @@
 #include <xmmintrin.h>
 
 #include <cstdlib>
+#include <unistd.h>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -169,9 +170,23 @@ int runProgram(const CommandLine& cl) {
     return runSimulation();
 }
 
+// The OpenMP runtime reads its settings when it is loaded, before main, so a
+// different default needs a fresh start of the program. Its default lets a
+// thread spin for a long time at every barrier; on a machine busy with other
+// work the spinning thread takes the core its partner needs, and a run with
+// two threads becomes several times slower. A short spin keeps the speed of
+// an idle machine and gives the core back soon on a busy one. A user's own
+// OMP_WAIT_POLICY or GOMP_SPINCOUNT is left alone.
+void shortenBarrierSpin(char** argv) {
+    if (std::getenv("OMP_WAIT_POLICY") || std::getenv("GOMP_SPINCOUNT")) return;
+    if (setenv("GOMP_SPINCOUNT", "10000", 1) != 0) return;
+    execv("/proc/self/exe", argv);  // returns only when it failed: then run as we are
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    shortenBarrierSpin(argv);
     _MM_SET_FLUSH_ZERO_MODE(_MM_FLUSH_ZERO_ON);  // before the thread pool exists, so every thread inherits it
     ProgramSettings::create();
     FLUMtools::OutputRedirector::instance();
