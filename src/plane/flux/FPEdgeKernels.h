@@ -176,27 +176,6 @@ inline NormalState toNormalFrame(double h, double u, double v, double nx, double
     return s;
 }
 
-// Wave speeds bounding a side that is dry: the two-rarefaction bound of the
-// wet side. Returns false when both sides are wet and the solver chooses.
-inline bool drySideSpeeds(const NormalState& L, const NormalState& R, bool wetL, bool wetR, double& SL,
-                          double& SR) {
-    if (wetL && wetR) return false;
-    if (!wetL) {
-        SL = R.un - 2.0 * R.c;
-        SR = R.un + R.c;
-    } else {
-        SL = L.un - L.c;
-        SR = L.un + 2.0 * L.c;
-    }
-    return true;
-}
-
-// The HLL average of a flux (fL, fR) of a conserved quantity (uL, uR) between
-// the waves SL < 0 < SR; inv = 1 / (SR - SL).
-inline double hllAverage(double SL, double SR, double inv, double fL, double fR, double uL, double uR) {
-    return (SR * fL - SL * fR + SL * SR * (uR - uL)) * inv;
-}
-
 // The common edge operation: wet on both sides goes straight to the solver;
 // otherwise the pre-treatment may decide the edge first.
 template <class Solver>

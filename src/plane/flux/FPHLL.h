@@ -22,9 +22,15 @@ public:
         const bool wetR = R.h > kTiny;
         if (!wetL && !wetR) return EdgeFlux{};
         double SL, SR;
-        if (!drySideSpeeds(L, R, wetL, wetR, SL, SR)) {
+        if (wetL && wetR) {
             SL = std::min(L.un - L.c, R.un - R.c);
             SR = std::max(L.un + L.c, R.un + R.c);
+        } else if (!wetL) {
+            SL = R.un - 2.0 * R.c;
+            SR = R.un + R.c;
+        } else {
+            SL = L.un - L.c;
+            SR = L.un + 2.0 * L.c;
         }
         const double qL = L.h * L.un, qR = R.h * R.un;
         const double ML = qL * L.un + 0.5 * g * L.h * L.h;
@@ -37,9 +43,10 @@ public:
             q = qR; M = MR; T = TR;
         } else {
             const double inv = 1.0 / (SR - SL);
-            q = hllAverage(SL, SR, inv, qL, qR, L.h, R.h);
-            M = std::max(hllAverage(SL, SR, inv, ML, MR, qL, qR), 0.0);
-            T = hllAverage(SL, SR, inv, TL, TR, L.h * L.ut, R.h * R.ut);
+            q = (SR * qL - SL * qR + SL * SR * (R.h - L.h)) * inv;
+            M = (SR * ML - SL * MR + SL * SR * (qR - qL)) * inv;
+            T = (SR * TL - SL * TR + SL * SR * (R.h * R.ut - L.h * L.ut)) * inv;
+            M = std::max(M, 0.0);
         }
         return fluxFromNormalFrame(e, q, M, T, g, false);
     }

@@ -26,9 +26,15 @@ public:
         // star depth h* = cStarRoot^2 / g, so c* = sqrt(g h*) = |cStarRoot|
         const double cStar = std::fabs(cStarRoot);
         double SL, SR;
-        if (!drySideSpeeds(L, R, wetL, wetR, SL, SR)) {
+        if (wetL && wetR) {
             SL = std::min(uStar - cStar, L.un - L.c);
             SR = std::max(uStar + cStar, R.un + R.c);
+        } else if (!wetL) {  // a dry side bounds the waves as in HLL
+            SL = R.un - 2.0 * R.c;
+            SR = R.un + R.c;
+        } else {
+            SL = L.un - L.c;
+            SR = L.un + 2.0 * L.c;
         }
         const double qL = L.h * L.un, qR = R.h * R.un;
         const double ML = qL * L.un + 0.5 * g * L.h * L.h;
@@ -40,8 +46,8 @@ public:
             q = qR; M = MR;
         } else {
             const double inv = 1.0 / (SR - SL);
-            q = hllAverage(SL, SR, inv, qL, qR, L.h, R.h);
-            M = std::max(hllAverage(SL, SR, inv, ML, MR, qL, qR), 0.0);
+            q = (SR * qL - SL * qR + SL * SR * (R.h - L.h)) * inv;
+            M = std::max((SR * ML - SL * MR + SL * SR * (qR - qL)) * inv, 0.0);
         }
         const double T = q * (uStar < 0.0 ? R.ut : L.ut);
         return fluxFromNormalFrame(e, q, M, T, g, true);
