@@ -6,8 +6,8 @@
 
 namespace Flumaris {
 
-// x^(1/6) for x >= 0, as friction laws need it once per element and step:
-// an exponent-dividing first guess of x^(1/3) (3e-2), two Halley steps, which
+// x^(1/3) for x >= 0, as friction laws need it once per element and step:
+// an exponent-dividing first guess (3e-2), two Halley steps, which
 // triple the correct digits (1e-5, 1e-15), and a last Newton step written as a
 // small correction, which leaves the round-off of a library cbrt. Inlined and
 // free of library calls; std::cbrt takes zero, subnormal and special values.
@@ -23,6 +23,7 @@ inline double cbrtPositive(double x) {
     return y - (y - x / (y * y)) / 3.0;
 }
 
+// x^(1/6), the depth factor of Manning and Strickler laws.
 inline double sixthRoot(double x) { return cbrtPositive(std::sqrt(x)); }
 
 }  // namespace Flumaris

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/FlumMath.h"
 #include "core/Flumaris.h"
 #include "physics/resistance/GrainSizeSource.h"
 
@@ -10,7 +11,7 @@ namespace Flumaris {
 double BedFormsReductionFactorMPM::factor(double c, double h, double d90) const
 {
     if (!(h > 0.0) || !(d90 > 0.0)) return 1.0;
-    const double kst = c * settings().sqrtGravity() / std::cbrt(std::sqrt(h));
+    const double kst = c * settings().sqrtGravity() / sixthRoot(h);
     const double kr = grainLaw_.getFrictionFromGrain(d90);
     const double mu = std::pow(kst / kr, 1.5);
     return (mu > 1.0 || !(mu > 0.0)) ? 1.0 : mu;

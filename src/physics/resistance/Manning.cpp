@@ -4,7 +4,7 @@ namespace Flumaris {
 
 double Manning::getFrictionFromGrain(double d) const
 {
-    return d <= 0.0 ? 0.0 : std::cbrt(std::sqrt(d)) / lawParameter_;
+    return d <= 0.0 ? 0.0 : sixthRoot(d) / lawParameter_;
 }
 
 void Manning::addBetaContribution(double value, double h, double width, double& sumK2A, double& sumK) const

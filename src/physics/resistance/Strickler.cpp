@@ -4,7 +4,7 @@ namespace Flumaris {
 
 double Strickler::getFrictionFromGrain(double d) const
 {
-    return d <= 0.0 ? 0.0 : lawParameter_ / std::cbrt(std::sqrt(d));
+    return d <= 0.0 ? 0.0 : lawParameter_ / sixthRoot(d);
 }
 
 void Strickler::addBetaContribution(double value, double h, double width, double& sumK2A, double& sumK) const

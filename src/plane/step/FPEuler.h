@@ -39,12 +39,6 @@ inline void fillElementBed(const Grid& grid, int e, ElementBed& b) {
     b.area = grid.elemArea_[e];
 }
 
-inline ElementBed elementBed(const Grid& grid, int e) {
-    ElementBed b;
-    fillElementBed(grid, e, b);
-    return b;
-}
-
 // Element e of the grid as the update sees it: the stored sums answer an
 // element under water above every node; node elevations and partial
 // triangles are fetched only for a partly wet one.
