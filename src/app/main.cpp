@@ -47,9 +47,9 @@ struct CommandLine {
 
 void requireOneValue(const CommandLine& cl, const std::string& sw, const std::string& name) {
     if (cl.count(sw) == 0)
-        report(1, "Not enough arguments are given.\nThe commandline switch '" + name + "' requires one argument.");
+        fatal("Not enough arguments are given.\nThe commandline switch '" + name + "' requires one argument.");
     if (cl.count(sw) > 1)
-        report(1, "Too many arguments are given.\nThe commandline switch '" + name + "' requires one argument.");
+        fatal("Too many arguments are given.\nThe commandline switch '" + name + "' requires one argument.");
 }
 
 void printUsage() {
@@ -165,7 +165,7 @@ int runProgram(const CommandLine& cl) {
     }
     // Batch and console runs differ only in whether prompts may wait.
     std::cout << startBanner();
-    if (commandPath.empty()) report(1, "Please define a valid command file using the -f <file> command switch.");
+    if (commandPath.empty()) fatal("Please define a valid command file using the -f <file> command switch.");
     FLUMtools::OutputRedirector::instance().openLog(ps.commandFile_ + ".log", ps.commandFile_);
     return runSimulation();
 }

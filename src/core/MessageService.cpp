@@ -25,6 +25,11 @@ MessageService& MessageService::instance() {
 
 void report(int level, const std::string& text) { MessageService::instance().report(level, text); }
 
+void fatal(const std::string& text) {
+    MessageService::instance().report(1, text);
+    throw FatalError(text);  // not reached: report(1) never returns
+}
+
 bool MessageService::interactive() const {
     if (interactiveOverride_ >= 0) return interactiveOverride_ == 1;
     return isatty(STDIN_FILENO) == 1;

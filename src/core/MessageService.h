@@ -16,7 +16,7 @@ class MessageService {
 public:
     static MessageService& instance();
 
-    // Level 1 error (fatal), 2..4 warnings, 5..6 information.
+    // Level 1 error (fatal, see fatal()), 2..4 warnings, 5..6 information.
     void report(int level, const std::string& text);
     void endOfProgram(bool waitForKey);
 
@@ -35,7 +35,7 @@ public:
 
 private:
     MessageService() = default;
-    void error(const std::string& text);
+    [[noreturn]] void error(const std::string& text);
     void warning(int level, const std::string& text);
     void information(const std::string& text);
     std::istream* answers_ = nullptr;
@@ -44,5 +44,8 @@ private:
 
 // Shorthand for MessageService::instance().report(level, text).
 void report(int level, const std::string& text);
+// The level-1 message: prints the error box and ends the run (FatalError, or
+// the process inside a parallel region); nothing after it runs.
+[[noreturn]] void fatal(const std::string& text);
 
 }  // namespace Flumaris

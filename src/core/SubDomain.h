@@ -1,5 +1,7 @@
 #pragma once
-// The abstract subdomain that the domain's time loop drives.
+// The abstract subdomain that the domain's time loop drives. The base keeps
+// the clock; a subdomain implements one step, its stable step and its set-up
+// and end.
 #include <string>
 #include <vector>
 
@@ -7,51 +9,52 @@ namespace Flumaris {
 
 class CouplingInterface;
 
+enum class SubDomainKind { Chain1D, Plane2D, Subsurface, External };
+
 class SubDomain {
 public:
-    enum Kind { Chain1D = 0, Plane2D = 1, Subsurface = 2, External = 3 };
-
-    SubDomain(std::string name, int kind) : kind_(kind), name_(std::move(name)) {}
+    SubDomain(std::string name, SubDomainKind kind) : kind_(kind), name_(std::move(name)) {}
     virtual ~SubDomain() = default;
 
-    // Per-step bookkeeping of the coupling interfaces (the base does nothing).
-    virtual void couplingStep() {}
     // True when every coupling interface can supply its values for the coming step.
     virtual bool isReady() const;
-    virtual void setTimeLevel(int level) { timeLevel_ = level; }
-    virtual int getTimeLevel() const { return timeLevel_; }
-    virtual int getKind() const { return kind_; }
-    virtual bool isImplicit() const { return implicit_; }
-    virtual const std::string& getName() const { return name_; }
-    virtual bool isActive() const { return active_; }
+    void setTimeLevel(int level) { timeLevel_ = level; }
+    int getTimeLevel() const { return timeLevel_; }
+    SubDomainKind kind() const { return kind_; }
+    const std::string& getName() const { return name_; }
+    bool isActive() const { return active_; }
 
-    // Alone in the domain: runs to the end time; coupled: one step of the imposed length.
-    virtual void run() = 0;
+    // Before the first step: outputs open, the first stable step is known.
     virtual void prepareRun() = 0;
+    // One step of length dt from the current time; afterwards getTimeStep()
+    // is the stable step from the new state.
+    virtual void advance(double dt) = 0;
+    // Steps of its own stable length up to t, the last one shortened to land on t.
+    virtual void runTo(double t);
     virtual void finalize(double runTime) = 0;
-    virtual double getTime() const = 0;
-    virtual void setTime(double t) = 0;
-    virtual double getTimeStep() const = 0;
-    virtual void setTimeStep(double dt) = 0;
-    virtual double getStartTime() const = 0;
-    virtual double getFinalTime() const = 0;
+
+    double getTime() const { return time_; }
+    // The stable step for the current state.
+    double getTimeStep() const { return dt_; }
+    double getStartTime() const { return startTime_; }
+    double getFinalTime() const { return finalTime_; }
 
     // Registers an interface; its name must be unique within the subdomain (level-1 error).
     void addCouplingInterface(CouplingInterface* ci);
     CouplingInterface* findCouplingInterface(const std::string& name) const;
     const std::vector<CouplingInterface*>& couplingInterfaces() const { return interfaces_; }
 
-    // Whether the domain steps this subdomain alone (one call to run() to its end).
-    void setAlone(bool alone) { alone_ = alone; }
-    bool isAlone() const { return alone_; }
-
 protected:
+    double time_ = 0.0;
+    double dt_ = 0.0;
+    double startTime_ = 0.0;
+    double finalTime_ = 0.0;
+
+private:
     int timeLevel_ = 1;
-    int kind_;
-    bool implicit_ = false;
+    SubDomainKind kind_;
     std::string name_;
     bool active_ = true;
-    bool alone_ = true;
     std::vector<CouplingInterface*> interfaces_;  // owned by the boundaries
 };
 

@@ -33,7 +33,7 @@ void Domain::checkCouplingType(const std::string& type) {
     static const char* types[] = {"sequential", "junction", "bifurcation", "riemann", "confluence_wse", "external"};
     for (const char* t : types)
         if (type == t) return;
-    report(1, "Error in defining the coupling of the subdomains\nThe coupling type '" + type +
+    fatal("Error in defining the coupling of the subdomains\nThe coupling type '" + type +
                   "' is unknown.\nSupported coupling types are: 'sequential', 'junction', 'bifurcation', "
                   "'lateral', 'confluence_wse', 'rieman', 'external'.\nPlease correct the command file and "
                   "restart the simulation.");
@@ -44,7 +44,7 @@ void Domain::checkTimes() {
     startTime_ = subDomains_.front()->getStartTime();
     for (const auto& sd : subDomains_)
         if (sd->getStartTime() != startTime_)
-            report(1,
+            fatal(
                    "Error: The subdomains have different initial simulation times!\nPlease set the initial time "
                    "of all subdomains to the same value.");
     endTime_ = subDomains_.front()->getFinalTime();
@@ -53,7 +53,7 @@ void Domain::checkTimes() {
         differ = differ || sd->getFinalTime() != endTime_;
         endTime_ = std::min(endTime_, sd->getFinalTime());
     }
-    if (endTime_ <= 0.0) report(1, "Final simulation time of all subdomains may never get zero or negative.");
+    if (endTime_ <= 0.0) fatal("Final simulation time of all subdomains may never get zero or negative.");
     if (differ)
         report(2, "Warning: The subdomains have different final simulation times!\nThe smallest final simulation "
                   "time of all subdomains ('" + fmt::format("{}", endTime_) +
@@ -69,8 +69,7 @@ void Domain::run() {
     if (subDomains_.size() == 1) {
         maxTimeLevel_ = 1;
         timeLevelFactor_ = 1.0;
-        subDomains_.front()->setAlone(true);
-        subDomains_.front()->run();
+        subDomains_.front()->runTo(subDomains_.front()->getFinalTime());
         currentTime_ = subDomains_.front()->getTime();
     } else {
         if (maxTimeLevel_ <= 1) timeLevelFactor_ = 1.0;
@@ -86,7 +85,7 @@ void Domain::assignTimeLevels(double& dt, int& n) {
     for (const auto& sd : subDomains_)
         if (sd->isActive()) dt = std::min(dt, sd->getTimeStep());
     if (!(dt > 0.0))
-        report(1, "Error: A subdomain reported a time step of " + fmt::format("{}", dt) +
+        fatal("Error: A subdomain reported a time step of " + fmt::format("{}", dt) +
                       " s.\nThe time loop cannot advance. Please check the time-step settings of the subdomains.");
     n = 1;
     for (auto& sd : subDomains_) {
@@ -97,7 +96,6 @@ void Domain::assignTimeLevels(double& dt, int& n) {
 }
 
 void Domain::runCoupledLoop() {
-    for (auto& sd : subDomains_) sd->setAlone(false);
     const auto wallStart = std::chrono::steady_clock::now();
     while (currentTime_ < endTime_ && !stop_) {
         double dt = 0.0;
@@ -108,7 +106,7 @@ void Domain::runCoupledLoop() {
 
         std::vector<SubDomain*> pending;
         for (auto& sd : subDomains_)
-            if (sd->getKind() != SubDomain::Subsurface && sd->getKind() != SubDomain::External)
+            if (sd->kind() != SubDomainKind::Subsurface && sd->kind() != SubDomainKind::External)
                 pending.push_back(sd.get());
         while (!pending.empty()) {
             std::vector<SubDomain*> pass;
@@ -117,7 +115,7 @@ void Domain::runCoupledLoop() {
             if (pass.empty()) {
                 std::string names;
                 for (SubDomain* sd : pending) names += (names.empty() ? "'" : ", '") + sd->getName() + "'";
-                report(1, "Error: No subdomain can take its next step: the coupling interfaces of the subdomains " +
+                fatal("Error: No subdomain can take its next step: the coupling interfaces of the subdomains " +
                               names +
                               " wait for values that no other subdomain supplies.\nPlease check the couplings in "
                               "the command file.");
@@ -125,16 +123,15 @@ void Domain::runCoupledLoop() {
             std::erase_if(pending, [&](SubDomain* sd) { return std::find(pass.begin(), pass.end(), sd) != pass.end(); });
             for (int s = 1; s <= n; ++s) {
                 const int r = subStepRank(s);
-                std::vector<SubDomain*> due;
+                std::vector<std::pair<SubDomain*, double>> due;
                 for (SubDomain* sd : pass) {
                     if (sd->getTimeLevel() > r) continue;
                     double step = sd->getTimeLevel() * dt * timeLevelFactor_;
                     if (sd->getTime() + step > endTime_) step = endTime_ - sd->getTime() + 1e-10;
-                    sd->setTimeStep(step);
-                    due.push_back(sd);
+                    due.emplace_back(sd, step);
                 }
                 for (auto& c : couplings_) c->exchange(currentTime_);
-                for (SubDomain* sd : due) sd->run();
+                for (auto [sd, step] : due) sd->advance(step);
             }
         }
         const double before = currentTime_;
@@ -143,7 +140,7 @@ void Domain::runCoupledLoop() {
             if (sd->isActive()) currentTime_ = std::min(currentTime_, sd->getTime());
         if (currentTime_ == 1e300) break;
         if (!(currentTime_ > before))
-            report(1, "Error: The simulation time did not advance beyond " + fmt::format("{}", before) +
+            fatal("Error: The simulation time did not advance beyond " + fmt::format("{}", before) +
                           " s.\nPlease check the time-step settings of the subdomains.");
         if (realTimeFactor_ > 0.0) {
             const double allowed = (currentTime_ - startTime_) / realTimeFactor_;

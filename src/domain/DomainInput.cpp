@@ -18,7 +18,7 @@ void Domain::readInput() {
     FLUMparse::readCommandFile(settings().commandFile_ + ".fmc", *root_);
     FLUMtools::OutputRedirector::instance().commentFreeWrite(FLUMparse::echoInput(*root_));
     const FLUMparse::ValidationReport r = root_->validate();
-    if (r.hasErrors()) report(1, "Your input file has errors:\n" + r.text);
+    if (r.hasErrors()) fatal("Your input file has errors:\n" + r.text);
     report(5, "Domain: " + r.text);
     FLUMparse::applyPhysicalProperties(*root_);
 }
@@ -40,26 +40,26 @@ bool Domain::initialize() {
         if (kind == "FLUMPLANE_2D") {
             addSubDomain(buildPlaneSubDomain(*b));
         } else if (kind == "FLUMCHAIN_1D") {
-            report(1, "Error: The 1-D subdomain '" + b->getTag("region_name").asString() +
+            fatal("Error: The 1-D subdomain '" + b->getTag("region_name").asString() +
                           "' (block FLUMCHAIN_1D) cannot be computed by this version of FLUMARIS.\n"
                           "Please remove the block or replace it by a FLUMPLANE_2D subdomain.");
         } else if (kind == "FLUMSUB") {
-            report(1, "Error: The subsurface model (block FLUMSUB) is not part of this build of FLUMARIS.\n"
+            fatal("Error: The subsurface model (block FLUMSUB) is not part of this build of FLUMARIS.\n"
                       "Please remove the FLUMSUB block from the command file.");
         } else if (kind == "FLUM_EXTERN") {
-            report(1, "Error: External subdomains (block FLUM_EXTERN) connected over the network are not part of this "
+            fatal("Error: External subdomains (block FLUM_EXTERN) connected over the network are not part of this "
                       "build of FLUMARIS.\nPlease remove the FLUM_EXTERN block from the command file.");
         }
     }
     if (subDomains_.empty())
-        report(1, "Error: The DOMAIN block defines no subdomain.\nPlease add a FLUMPLANE_2D block and restart the program.");
+        fatal("Error: The DOMAIN block defines no subdomain.\nPlease add a FLUMPLANE_2D block and restart the program.");
     report(5, "Domain Initialized");
     report(5, "initialize domain done");
     checkTimes();
 
     const FLUMparse::InputBlock* couplings = dom.getChild("COUPLINGS");
     if (subDomains_.size() > 1 && !couplings)
-        report(1, "Error: more than one Subdomain requires\nthe definition of appropriate coupling conditions.\nPlease "
+        fatal("Error: more than one Subdomain requires\nthe definition of appropriate coupling conditions.\nPlease "
                   "correct the command file and restart the simulation.");
     if (couplings) {
         if (const FLUMparse::InputBlock* cp = couplings->getChild("PARAMETER")) {
@@ -72,11 +72,11 @@ bool Domain::initialize() {
                       "every time step.");
         for (const FLUMparse::InputBlock* c : couplings->getBlocks("COUPLING")) checkCouplingType(c->getTag("type").asString());
         if (!couplings->getBlocks("COUPLING").empty() || !couplings->getBlocks("COUPLING_LATERAL").empty())
-            report(1, "Error: Couplings between subdomains cannot be computed by this version of FLUMARIS yet.\n"
+            fatal("Error: Couplings between subdomains cannot be computed by this version of FLUMARIS yet.\n"
                       "Please run the subdomains in separate command files.");
     }
     if (!root_->getBlock("DOMAIN").getBlocks("CONTROLLER").empty())
-        report(1, "Error: Controllers cannot be computed by this version of FLUMARIS yet.\nPlease remove the CONTROLLER "
+        fatal("Error: Controllers cannot be computed by this version of FLUMARIS yet.\nPlease remove the CONTROLLER "
                   "blocks from the command file.");
     return true;
 }

@@ -9,9 +9,11 @@
 
 #include "core/FlumPath.h"
 #include "core/Flumaris.h"
+#include "core/CouplingInterface.h"
 #include "core/MessageService.h"
 #include "input/schema/InputBlock.h"
 #include "physics/resistance/ResistanceFactory.h"
+#include "plane/FPPlaneSettings.h"
 #include "plane/boundary/FPBoundaryFactory.h"
 #include "plane/mesh/FPInputSMS.h"
 #include "plane/output/FPOutputFactory.h"
@@ -20,44 +22,24 @@
 
 #include <filesystem>
 
+using Flumaris::fatal;
 using Flumaris::report;
 
 namespace FlumPlane {
 
 namespace {
 
-const FLUMparse::InputBlock* child(const FLUMparse::InputBlock* b, const char* name) {
-    return b ? b->getChild(name) : nullptr;
-}
-
-// The effective value of a key: the file's, else the default.
-double realOf(const FLUMparse::InputBlock* b, const char* key, double fallback) {
-    if (!b) return fallback;
-    const FLUMparse::InputTag& t = b->getTag(key);
-    return t.isSet() || !t.defaultValue().empty() ? t.asDouble() : fallback;
-}
-
-std::string stringOf(const FLUMparse::InputBlock* b, const char* key, const std::string& fallback) {
-    if (!b) return fallback;
-    const FLUMparse::InputTag& t = b->getTag(key);
-    return t.isSet() || !t.defaultValue().empty() ? t.asString() : fallback;
-}
-
-bool boolOf(const FLUMparse::InputBlock* b, const char* key, bool fallback) {
-    if (!b) return fallback;
-    const FLUMparse::InputTag& t = b->getTag(key);
-    return t.isSet() || !t.defaultValue().empty() ? t.asBool() : fallback;
-}
-
 std::string idText(const Grid& g, int e) { return std::to_string(g.elemId_[e]); }
 
 }  // namespace
 
 FLUMplane_2d::FLUMplane_2d(const FLUMparse::InputBlock& block)
-    : SubDomain(block.getTag("region_name").asString(), Plane2D) {
+    : SubDomain(block.getTag("region_name").asString(), Flumaris::SubDomainKind::Plane2D),
+      outputPrefix_(Flumaris::joinPath(Flumaris::settings().projectDirectory_, getName())),
+      view_({getName(), outputPrefix_, &grid_, &state_, &eulerSettings_, &edgeStrings_, &frictionValue_, &friction_,
+             &boundaries_, {&time_, &dt_, &startTime_, &finalTime_}}) {
     report(5, "FLUMplane: Initialization of SubDomain '" + getName() + "'");
     sqrtG_ = Flumaris::settings().sqrtGravity();
-    outputPrefix_ = Flumaris::joinPath(Flumaris::settings().projectDirectory_, getName());
     readParameters(block);
 
     const auto t0 = std::chrono::steady_clock::now();
@@ -73,50 +55,30 @@ FLUMplane_2d::FLUMplane_2d(const FLUMparse::InputBlock& block)
     report(5, "FLUMplane: Initialization of flux objects.");
     euler_ = std::make_unique<Euler>(grid_, state_, eulerSettings_);
     report(5, "FLUMplane: Initialization of boundary objects.");
-    createBoundaryConditions(*this, block.getChild("HYDRAULICS"));
+    for (auto& bc : createBoundaryConditions(view_, block.getChild("HYDRAULICS"))) addBoundaryCondition(std::move(bc));
     report(5, "FLUMplane: Initialization of reconstruction objects.");
     report(5, "FLUMplane: Initialization of h, u & v");
     readInitialConditions(block);
     timeStep_ = std::make_unique<TimeStep>(timeStepSettings_);
     report(5, "FLUMplane: Initialization of moving bed boundary object.");
-    createOutputs(*this, block.getChild("OUTPUT"));
+    outputs_ = createOutputs(view_, block.getChild("OUTPUT"));
     readRestartSettings(block);
 }
 
 FLUMplane_2d::~FLUMplane_2d() = default;
 
 void FLUMplane_2d::readParameters(const FLUMparse::InputBlock& block) {
-    const FLUMparse::InputBlock* hydr = block.getChild("HYDRAULICS");
-    const FLUMparse::InputBlock* par = child(hydr, "PARAMETER");
-    eulerSettings_.hmin = realOf(par, "minimum_water_depth", 0.05);
-    eulerSettings_.solver = riemannSolverKind(stringOf(par, "riemann_solver", "exact"));
-    eulerSettings_.riemannTolerance = realOf(par, "riemann_tolerance", 1.0e-6);
-    eulerSettings_.dynamicDepth = boolOf(par, "dynamic_depth_solver", true);
-    eulerSettings_.velocityUpdate =
-        stringOf(par, "velocity_update_partial", "volume_area") == "depth" ? VelocityUpdate::Depth : VelocityUpdate::VolumeArea;
-    if (stringOf(par, "simulation_scheme", "exp") != "exp")
-        report(1, "Implicit calculations are not supported at the moment for FLUMplane!");
-    if (const FLUMparse::InputBlock* tm = child(hydr, "TURBULENCE_MODEL")) {
-        TurbulenceSettings& t = eulerSettings_.turbulenceSettings;
-        eulerSettings_.turbulence = true;
-        t.constEddyViscosity = realOf(tm, "const_eddy_viscosity", -1.0);
-        t.factor = realOf(tm, "turbulence_factor", 1.0);
-        t.kinematicViscosity = realOf(tm, "kinematic_viscosity", 1.307e-6);
-        t.boundary = stringOf(tm, "boundary_gradient", "zerogradient") == "zerovelocity" ? BoundaryGradient::ZeroVelocity
-                                                                                           : BoundaryGradient::ZeroGradient;
-    }
+    const FLUMparse::InputBlock& hydraulics = block.childOrDefaults("HYDRAULICS");
+    eulerSettings_ = eulerSettingsFromBlock(hydraulics);
+    if (hydraulics.childOrDefaults("PARAMETER").getTag("simulation_scheme").asString() != "exp")
+        fatal("Implicit calculations are not supported at the moment for FLUMplane!");
 
     const FLUMparse::InputBlock* ts = block.getChild("TIMESTEP");
     if (!ts)
-        report(1, "Error: The subdomain '" + getName() +
-                      "' has no TIMESTEP block.\nPlease define it with at least total_run_time and restart the program.");
-    timeStepSettings_.cfl = realOf(ts, "CFL", 1.0);
-    timeStepSettings_.minimum = realOf(ts, "minimum_time_step", 0.001);
-    timeStepSettings_.maximum = realOf(ts, "maximum_time_step", 100.0);
-    timeStepSettings_.initial = realOf(ts, "initial_time_step", 1.0);
-    timeStepSettings_.ignoreWaveCelerity = boolOf(ts, "ignore_wave_celerity", false);
-    timeStepSettings_.maximumWaterDepth = realOf(ts, "maximum_waterdepth", 0.0);
-    const double start = realOf(ts, "start_time", -1.0);
+        fatal("Error: The subdomain '" + getName() +
+              "' has no TIMESTEP block.\nPlease define it with at least total_run_time and restart the program.");
+    timeStepSettings_ = timeStepSettingsFromBlock(*ts);
+    const double start = ts->getTag("start_time").asDouble();
     startTime_ = start < 0.0 ? 0.0 : start;
     startFromRestart_ = start < 0.0;
     finalTime_ = ts->getTag("total_run_time").asDouble();
@@ -126,15 +88,10 @@ void FLUMplane_2d::readParameters(const FLUMparse::InputBlock& block) {
 void FLUMplane_2d::readGeometry(const FLUMparse::InputBlock& block) {
     const FLUMparse::InputBlock* geo = block.getChild("GEOMETRY");
     if (!geo || !geo->isSet("file"))
-        report(1, "Error: The subdomain '" + getName() +
+        fatal("Error: The subdomain '" + getName() +
                       "' has no mesh.\nPlease define a GEOMETRY block with the file of the 2dm mesh and restart the program.");
     meshFile_ = FLUMparse::resolveInputPath(geo->getTag("file").asString());
-    const FLUMparse::InputBlock* par = child(block.getChild("HYDRAULICS"), "PARAMETER");
-    GridCheckThresholds th;
-    th.minAreaRatio = realOf(par, "geo_min_area_ratio", 0.05);
-    th.minAspectRatio = realOf(par, "geo_min_aspect_ratio", 0.06);
-    th.maxAngleQuadrilateral = realOf(par, "geo_max_angle_quadrilateral", 45.0);
-    InputSMS(th).read(meshFile_, grid_);
+    InputSMS(gridThresholdsFromBlock(block.childOrDefaults("HYDRAULICS"))).read(meshFile_, grid_);
     for (const FLUMparse::InputBlock* sd : geo->getBlocks("STRINGDEF")) {
         StringDef def;
         def.name = sd->getTag("name").asString();
@@ -145,26 +102,26 @@ void FLUMplane_2d::readGeometry(const FLUMparse::InputBlock& block) {
 }
 
 void FLUMplane_2d::readFriction(const FLUMparse::InputBlock& block) {
-    const FLUMparse::InputBlock* fr = child(block.getChild("HYDRAULICS"), "FRICTION");
+    const FLUMparse::InputBlock* fr = block.childOrDefaults("HYDRAULICS").getChild("FRICTION");
     if (!fr)
-        report(1, "There seems to be no friction block defined, but a friction block is obligatory.\nPlease define a "
+        fatal("There seems to be no friction block defined, but a friction block is obligatory.\nPlease define a "
                   "friction block and restart the program.");
     Flumaris::ResistanceSettings rs;
     rs.type = fr->getTag("type").asString();
-    rs.grainFriction = boolOf(fr, "grain_size_friction", false);
-    rs.stricklerFactor = realOf(fr, "strickler_factor", 21.1);
-    rs.roughnessFactor = realOf(fr, "roughness_factor", 3.0);
+    rs.grainFriction = fr->getTag("grain_size_friction").asBool();
+    rs.stricklerFactor = fr->getTag("strickler_factor").asDouble();
+    rs.roughnessFactor = fr->getTag("roughness_factor").asDouble();
     if (rs.grainFriction && !block.getChild("MORPHOLOGY"))
-        report(1, "Friction from grain cannot be used if no MORPHOLOGY-block is activated. \nPlease correct the input file.");
+        fatal("Friction from grain cannot be used if no MORPHOLOGY-block is activated. \nPlease correct the input file.");
     friction_ = Flumaris::createResistanceCalc(rs);
 
-    const double fallback = realOf(fr, "default_friction", -1.0);
+    const double fallback = fr->getTag("default_friction").asDouble();
     std::map<int, double> byIndex;
     if (fr->isSet("index") || fr->isSet("friction")) {
         const std::vector<int> idx = fr->isSet("index") ? fr->getTag("index").asIntList() : std::vector<int>{};
         const std::vector<double> val = fr->isSet("friction") ? fr->getTag("friction").asDoubleList() : std::vector<double>{};
         if (idx.size() != val.size())
-            report(1, "Error in the FRICTION block of the subdomain '" + getName() + "': the list 'index' has " +
+            fatal("Error in the FRICTION block of the subdomain '" + getName() + "': the list 'index' has " +
                           std::to_string(idx.size()) + " entries but the list 'friction' has " + std::to_string(val.size()) +
                           ".\nPlease give one friction value per material index.");
         for (std::size_t k = 0; k < idx.size(); ++k) byIndex[idx[k]] = val[k];
@@ -177,19 +134,19 @@ void FLUMplane_2d::readFriction(const FLUMparse::InputBlock& block) {
         } else if (fallback >= 0.0) {
             frictionValue_[e] = fallback;
         } else {
-            report(1, "Error: No friction value is defined for the material index " +
+            fatal("Error: No friction value is defined for the material index " +
                           std::to_string(grid_.elemMaterial_[e]) + " of element #" + idText(grid_, e) +
                           ".\nPlease add the index to the lists 'index' and 'friction' of the FRICTION block or set "
                           "'default_friction', and restart the program.");
         }
     }
-    wallFrictionOn_ = boolOf(fr, "wall_friction", true);
-    wallFrictionFactor_ = realOf(fr, "wall_friction_factor", -1.0);
+    wallFrictionOn_ = fr->getTag("wall_friction").asBool();
+    wallFrictionFactor_ = fr->isSet("wall_friction_factor") ? fr->getTag("wall_friction_factor").asDouble() : -1.0;
 }
 
 void FLUMplane_2d::readInitialConditions(const FLUMparse::InputBlock& block) {
-    const FLUMparse::InputBlock* ic = child(block.getChild("HYDRAULICS"), "INITIAL");
-    const std::string type = stringOf(ic, "type", "dry");
+    const FLUMparse::InputBlock* ic = &block.childOrDefaults("HYDRAULICS").childOrDefaults("INITIAL");
+    const std::string type = ic->getTag("type").asString();
     const double hmin = eulerSettings_.hmin;
     FPState& s = state_;
     const int n = grid_.numElements();
@@ -203,7 +160,7 @@ void FLUMplane_2d::readInitialConditions(const FLUMparse::InputBlock& block) {
         const std::vector<double> u = ic->isSet("u") ? ic->getTag("u").asDoubleList() : std::vector<double>(idx.size(), 0.0);
         const std::vector<double> v = ic->isSet("v") ? ic->getTag("v").asDoubleList() : std::vector<double>(idx.size(), 0.0);
         if (level.size() != idx.size() || u.size() != idx.size() || v.size() != idx.size())
-            report(1, "Error in the INITIAL block of the subdomain '" + getName() + "': the lists 'index', '" +
+            fatal("Error in the INITIAL block of the subdomain '" + getName() + "': the lists 'index', '" +
                           (byDepth ? "h" : "wse") + "', 'u' and 'v' must have the same number of entries (index has " +
                           std::to_string(idx.size()) + ").\nPlease correct the command file.");
         std::map<int, std::size_t> row;
@@ -211,7 +168,7 @@ void FLUMplane_2d::readInitialConditions(const FLUMparse::InputBlock& block) {
         for (int e = 0; e < n; ++e) {
             const auto it = row.find(grid_.elemMaterial_[e]);
             if (it == row.end())
-                report(1, "No initial condition of type index could be found for element nr#" + idText(grid_, e) +
+                fatal("No initial condition of type index could be found for element nr#" + idText(grid_, e) +
                               " with material index#" + std::to_string(grid_.elemMaterial_[e]));
             const std::size_t k = it->second;
             const double zb = grid_.elemZb_[e];
@@ -229,7 +186,7 @@ void FLUMplane_2d::readInitialConditions(const FLUMparse::InputBlock& block) {
     } else if (type == "continue") {
         continueFromRestart(*ic, startFromRestart_);
     } else {
-        report(1, "Unknwon initial type '" + type + "'.\nThis should not happen.\nPlease contact the developers");
+        fatal("Unknwon initial type '" + type + "'.\nThis should not happen.\nPlease contact the developers");
     }
     s.hNew_ = s.h_;
     s.uNew_ = s.u_;
@@ -264,9 +221,7 @@ void FLUMplane_2d::continueFromRestart(const FLUMparse::InputBlock& initial, boo
 }
 
 void FLUMplane_2d::readRestartSettings(const FLUMparse::InputBlock& block) {
-    if (const FLUMparse::InputBlock* out = block.getChild("OUTPUT"))
-        if (const FLUMparse::InputTag* t = out->findTag("restart_time_step"); t && (t->isSet() || !t->defaultValue().empty()))
-            restartInterval_ = t->asDouble();
+    restartInterval_ = block.childOrDefaults("OUTPUT").getTag("restart_time_step").asDouble();
     nextRestart_ = restartInterval_ > 0.0 ? startTime_ + restartInterval_ : startTime_;
     // A run that continues from its own file keeps the earlier times in it.
     std::error_code ec;
@@ -342,18 +297,25 @@ void FLUMplane_2d::step(double dt) {
     }
 }
 
-void FLUMplane_2d::run() {
-    if (!isAlone()) {
-        step(dt_);
-        dt_ = computeTimeStep();
-        return;
+void FLUMplane_2d::advance(double dt) {
+    step(dt);
+    dt_ = computeTimeStep();
+}
+
+void FLUMplane_2d::addBoundaryCondition(std::unique_ptr<FPBoundaryCondition> bc) {
+    const EdgeClaims& c = bc->claims();
+    for (const EdgeClaims::Edge& e : c.edges) {
+        grid_.edgeType_[e.edge] = e.type;
+        if (e.link != Grid::kNone) grid_.edgeLink_[e.edge] = e.link;
     }
-    // The last step is shortened so that the run ends on its final time.
-    while (time_ < finalTime_ - 1.0e-12 * std::max(1.0, std::fabs(finalTime_))) {
-        const double dt = std::min(dt_, finalTime_ - time_);
-        step(dt);
-        dt_ = computeTimeStep();
+    if (!c.leaveSweep.empty()) {
+        std::vector<int> taken = c.leaveSweep;
+        std::sort(taken.begin(), taken.end());
+        std::erase_if(grid_.interiorEdges_, [&](int i) { return std::binary_search(taken.begin(), taken.end(), i); });
     }
+    for (int e : c.sourceElements) state_.hasSource_[e] = 1;
+    if (auto* ci = dynamic_cast<Flumaris::CouplingInterface*>(bc.get())) addCouplingInterface(ci);
+    boundaries_.push_back(std::move(bc));
 }
 
 void FLUMplane_2d::finalize(double /*runTime*/) {
@@ -366,10 +328,6 @@ void FLUMplane_2d::finalize(double /*runTime*/) {
     }
 }
 
-double FLUMplane_2d::waterVolume() const {
-    double v = 0.0;
-    for (int e = 0; e < grid_.numElements(); ++e) v += state_.h_[e] * grid_.elemArea_[e];
-    return v;
-}
+double FLUMplane_2d::waterVolume() const { return view_.waterVolume(); }
 
 }  // namespace FlumPlane

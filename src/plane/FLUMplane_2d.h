@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/SubDomain.h"
+#include "plane/FPPlaneView.h"
 #include "plane/boundary/FPBoundaryCondition.h"
 #include "plane/mesh/FPEdgeStringSet.h"
 #include "plane/mesh/FPGrid.h"
@@ -33,24 +34,19 @@ public:
     explicit FLUMplane_2d(const FLUMparse::InputBlock& block);
     ~FLUMplane_2d() override;
 
-    void run() override;
     void prepareRun() override;
+    void advance(double dt) override;
     void finalize(double runTime) override;
-    double getTime() const override { return time_; }
-    void setTime(double t) override { time_ = t; }
-    double getTimeStep() const override { return dt_; }
-    void setTimeStep(double dt) override { dt_ = dt; }
-    double getStartTime() const override { return startTime_; }
-    double getFinalTime() const override { return finalTime_; }
 
-    // One hydraulic step of length dt from the current time.
+    // One hydraulic step of length dt from the current time (advance() without
+    // the next stable step).
     void step(double dt);
     // Stable step for the current state (CFL).
     double computeTimeStep();
 
+    // What boundaries, structures, sources and outputs see of the subdomain.
+    const PlaneView& view() const { return view_; }
     const Grid& grid() const { return grid_; }
-    Grid& grid() { return grid_; }
-    FPState& state() { return state_; }
     const FPState& state() const { return state_; }
     const EdgeStringSet& edgeStrings() const { return edgeStrings_; }
     const EulerSettings& eulerSettings() const { return eulerSettings_; }
@@ -65,8 +61,6 @@ public:
     // Water volume on the mesh [m3].
     double waterVolume() const;
 
-    void addBoundaryCondition(std::unique_ptr<FPBoundaryCondition> bc) { boundaries_.push_back(std::move(bc)); }
-    void addOutput(std::unique_ptr<FPOutput> out) { outputs_.push_back(std::move(out)); }
     const std::vector<std::unique_ptr<FPBoundaryCondition>>& boundaryConditions() const { return boundaries_; }
 
 private:
@@ -78,6 +72,9 @@ private:
     void continueFromRestart(const FLUMparse::InputBlock& initial, bool startFromRestart);
     void readRestartSettings(const FLUMparse::InputBlock& block);
     void writeRestart();
+    // Takes the condition's edges and elements over into the grid and state,
+    // and registers its coupling interface.
+    void addBoundaryCondition(std::unique_ptr<FPBoundaryCondition> bc);
 
     Grid grid_;
     FPState state_;
@@ -93,10 +90,7 @@ private:
     std::vector<std::unique_ptr<FPOutput>> outputs_;
     std::string meshFile_;
     std::string outputPrefix_;  // <project directory>/<region name>
-    double startTime_ = 0.0;
-    double finalTime_ = 0.0;
-    double time_ = 0.0;
-    double dt_ = 0.0;
+    PlaneView view_;
     double sqrtG_ = 0.0;
     int steps_ = 0;
     bool startFromRestart_ = false;  // start_time negative: a continued run starts at the restart time

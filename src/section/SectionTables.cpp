@@ -16,7 +16,7 @@ SectionTables::SectionTables(std::vector<CrossSectionSlice> slices, const Resist
     std::vector<double> nodes;
     for (const CrossSectionSlice& s : slices_) {
         if (s.kValue_ < 0.0)
-            report(1, "there are slices without friction value or soil type defined. Program can not continue");
+            fatal("there are slices without friction value or soil type defined. Program can not continue");
         nodes.push_back(s.leftPoint_[2]);
         nodes.push_back(s.rightPoint_[2]);
     }

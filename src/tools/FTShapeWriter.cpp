@@ -55,7 +55,7 @@ void FTShapeWriter::writeGeometry(const std::string& stem) const {
     const std::string name = stem + ".shp";
     const bool node = where_ == FTLocation::Node;
     SHPHandle shp = SHPCreate(name.c_str(), node ? SHPT_POINT : SHPT_POLYGON);
-    if (!shp) Flumaris::report(1, "Unable to create .shp output file '" + name + "'.");
+    if (!shp) Flumaris::fatal("Unable to create .shp output file '" + name + "'.");
     bool ok = true;
     if (node) {
         for (std::size_t i = 0; i < mesh_.numNodes() && ok; ++i) {
@@ -84,7 +84,7 @@ void FTShapeWriter::writeGeometry(const std::string& stem) const {
         }
     }
     SHPClose(shp);
-    if (!ok) Flumaris::report(1, "Unable to create .shp output file '" + name + "'.");
+    if (!ok) Flumaris::fatal("Unable to create .shp output file '" + name + "'.");
 }
 
 int FTShapeWriter::decimalsFor(const std::vector<double>& values) {
@@ -157,15 +157,15 @@ void FTShapeWriter::writeTable(const Part& part) {
     const std::string finalName = part.stem + ".dbf";
     const std::string tmpStem = part.stem + "_tmp";
     DBFHandle dbf = DBFCreate((tmpStem + ".dbf").c_str());
-    if (!dbf) Flumaris::report(1, "Unable to create .dbf output file '" + finalName + "'.");
+    if (!dbf) Flumaris::fatal("Unable to create .dbf output file '" + finalName + "'.");
     if (DBFAddField(dbf, "ext_id", FTInteger, idWidth_, 0) < 0) {
         DBFClose(dbf);
-        Flumaris::report(1, "Unable to add a new integer field 'ext_id' to the .dbf file.");
+        Flumaris::fatal("Unable to add a new integer field 'ext_id' to the .dbf file.");
     }
     for (const Column& c : part.columns)
         if (DBFAddField(dbf, c.name.c_str(), FTDouble, numberWidth, c.decimals) < 0) {
             DBFClose(dbf);
-            Flumaris::report(1, "Unable to add a new double field '" + c.name + "' to the .dbf file.");
+            Flumaris::fatal("Unable to add a new double field '" + c.name + "' to the .dbf file.");
         }
     const auto& ids = where_ == FTLocation::Node ? mesh_.nodeIds() : mesh_.elementIds();
     const std::size_t count = mesh_.count(where_);
@@ -174,7 +174,7 @@ void FTShapeWriter::writeTable(const Part& part) {
         const int rec = static_cast<int>(i);
         if (!DBFWriteIntegerAttribute(dbf, rec, 0, static_cast<int>(ids[i]))) {
             DBFClose(dbf);
-            Flumaris::report(1, "Writing integer to the .dbf file failed.");
+            Flumaris::fatal("Writing integer to the .dbf file failed.");
         }
         for (std::size_t k = 0; k < part.columns.size(); ++k) {
             const double v = part.columns[k].values[i];
@@ -185,14 +185,14 @@ void FTShapeWriter::writeTable(const Part& part) {
                                 : DBFWriteNULLAttribute(dbf, rec, field);
             if (!ok) {
                 DBFClose(dbf);
-                Flumaris::report(1, "Writing data to the .dbf file failed.");
+                Flumaris::fatal("Writing data to the .dbf file failed.");
             }
         }
     }
     DBFClose(dbf);
     std::error_code ec;
     std::filesystem::rename(tmpStem + ".dbf", finalName, ec);
-    if (ec) Flumaris::report(1, "Unable to create .dbf output file '" + finalName + "'.");
+    if (ec) Flumaris::fatal("Unable to create .dbf output file '" + finalName + "'.");
 }
 
 }  // namespace FLUMtools

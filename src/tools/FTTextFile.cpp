@@ -28,14 +28,14 @@ void FTTextFile::open(const std::string& fileName, const char* mode) {
     close();
     fileName_ = fileName;
     file_ = std::fopen(fileName.c_str(), mode);
-    if (!file_) Flumaris::report(1, "Could not open file '" + fileName + "' for writing");
+    if (!file_) Flumaris::fatal("Could not open file '" + fileName + "' for writing");
 }
 
 void FTTextFile::writeRecord(fmt::memory_buffer& buffer) {
     if (!file_) return;
     const bool ok = std::fwrite(buffer.data(), 1, buffer.size(), file_) == buffer.size() && std::fflush(file_) == 0;
     buffer.clear();
-    if (!ok) Flumaris::report(1, "Could not write to file '" + fileName_ + "'");
+    if (!ok) Flumaris::fatal("Could not write to file '" + fileName_ + "'");
 }
 
 void FTTextFile::close() {

@@ -64,4 +64,63 @@ check("-t writes no log", not os.path.exists(os.path.join(d, "proj", "case.log")
 rc, out, _ = run(["-t", "-f", "proj\\case.fmc"], cwd=d, env={"HOMEDRIVE": "/nonexistent/dir", "HOMEPATH": "/x"})
 check("unwritable fm.ini only warns", " Unable to write to ini-file:\n/nonexistent/dir/x/fm.ini\n Settings not stored.\n" in out, repr(out[:800]))
 
+# Word-valued keys and output value names are checked by -t, which lists the valid words.
+MESH = "MESH2D\nND 1 0 0 0\nND 2 1 0 0\nND 3 1 1 0\nND 4 0 1 0\nE4Q 1 1 2 3 4 1\n"
+CASE = """PROJECT {
+   title = words
+}
+DOMAIN {
+   FLUMPLANE_2D {
+      region_name = w
+      GEOMETRY {
+         file = m.2dm
+      }
+      HYDRAULICS {
+         PARAMETER {
+            riemann_solver = %(solver)s
+         }
+         FRICTION {
+            type = manning
+            default_friction = 0.03
+         }
+         BOUNDARY {
+            type = %(btype)s
+            string_name = s
+            wse_calc_method = %(wse)s
+         }
+      }
+      TIMESTEP {
+         total_run_time = 1
+      }
+      OUTPUT {
+         SPECIAL_OUTPUT {
+            type = element_centered
+            format = vtk
+            values = ( %(values)s )
+         }
+      }
+   }
+}
+"""
+GOOD = {"solver": "hllc", "btype": "zero_gradient", "wse": "local", "values": "depth max[wse]"}
+wd = workdir()
+open(os.path.join(wd, "m.2dm"), "w").write(MESH)
+for key, word, expected in [
+        ("solver", "roe", "Expression 'roe' is not a valid value for tag 'riemann_solver'. Allowed values are exact, hllc, hll"),
+        ("wse", "foo", "Expression 'foo' is not a valid value for tag 'wse_calc_method'. Allowed values are average, local"),
+        ("btype", "river", "Allowed values are hydrograph, zhydrograph, hqrelation, zero_gradient, weir, gate, wall"),
+        ("values", "depth speed", "Expression 'speed' is not a valid item of tag 'values'. Allowed items are depth, velocity, wse"),
+        ("values", "max[speed]", "Expression 'max[speed]' is not a valid item of tag 'values'."),
+        (None, None, None)]:
+    case = dict(GOOD)
+    if key:
+        case[key] = word
+    open(os.path.join(wd, "w.fmc"), "w").write(CASE % case)
+    rc, out, _ = run(["-t", "-f", "w.fmc"], cwd=wd, env={"HOME": wd})
+    flat = " ".join(out.replace("\n   ", " ").split())
+    if key:
+        check("-t rejects %s = %s" % (key, word), rc == 1 and expected in flat, flat[-400:])
+    else:
+        check("-t accepts the valid words", rc == 0, flat[-400:])
+
 finish()

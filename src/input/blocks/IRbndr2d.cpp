@@ -11,7 +11,11 @@ IRbndr2d::IRbndr2d() : InputBlock("BOUNDARY") {
 void IRbndr2d::declare() {
     addString("name", "Name of the boundary for couplings and controllers.").setOneWord();
     addString("string_name", "The STRINGDEF whose edges carry the boundary.").setMandatory();
-    addString("type", "hydrograph, zhydrograph, hqrelation, zero_gradient, weir, gate, wall or their coupling_ forms.").setMandatory();
+    addString("type", "Kind of boundary: an inflow hydrograph, a water-level series, an h-Q relation, free outflow, a weir, a gate or a wall; the coupling_ forms take their values from a coupling.")
+        .setMandatory()
+        .setRestrictedValues({"hydrograph", "zhydrograph", "hqrelation", "zero_gradient", "weir", "gate", "wall",
+                              "coupling_hydrograph", "coupling_zhydrograph", "coupling_hqrelation",
+                              "coupling_zero_gradient", "coupling_weir", "coupling_gate", "pore_pressures_coupling"});
     addSeriesFile("file", "Series (time and value) or h-Q table (water level and discharge).");
     addReal("my", "Poleni factor of a weir or discharge factor of a gate; negative: from the flow (dynamic).").setDefault("-1.0");
     addReal("slope", "Mean energy slope for normal flow.").setMin(0.0).setUnits("[per mill]");
@@ -22,8 +26,8 @@ void IRbndr2d::declare() {
     addBool("inflow_possible", "A prescribed water level may let water in.").setDefault("yes");
     addBool("zero_velocity", "The ghost state of a prescribed water level is at rest.").setDefault("no");
     addReal("precision", "Iteration precision of the normal-flow level; negative: 0.1 x minimum_water_depth.").setDefault("-1.0").setUnits("[m]");
-    addString("wse_calc_method", "Water level of the boundary: section average or per edge (local).").setDefault("average");
-    addString("conveyance_type", "Conveyance of an h-Q boundary from the section tables or from each edge alone.").setDefault("tables");
+    addString("wse_calc_method", "Water level of the boundary: section average or per edge (local).").setDefault("average").setRestrictedValues({"average", "local"});
+    addString("conveyance_type", "Conveyance of an h-Q boundary from the section tables or from each edge alone.").setDefault("tables").setRestrictedValues({"tables", "edge"});
 }
 
 }  // namespace FLUMparse

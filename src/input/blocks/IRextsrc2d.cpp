@@ -10,7 +10,8 @@ IRextsrc2d::IRextsrc2d() : InputBlock("EXTERNAL_SOURCE") {
 
 void IRextsrc2d::declare() {
     addString("name", "Name of the source for couplings and controllers.").setOneWord();
-    addString("type", "source_discharge or coupling_source_discharge.").setDefault("source_discharge");
+    addString("type", "source_discharge or coupling_source_discharge.").setDefault("source_discharge")
+        .setRestrictedValues({"source_discharge", "coupling_source_discharge"});
     addSeriesFile("source_file", "Time and discharge [m3/s]; negative values are sinks.");
     addIntList("element_ids", "Elements (mesh-file ids) that receive the source.");
     addIntList("index", "Material indices whose elements receive the source.");

@@ -10,7 +10,8 @@ IRinnerboundary2d::IRinnerboundary2d() : InputBlock("INNER_BOUNDARY") {
 
 void IRinnerboundary2d::declare() {
     addString("name", "Name of the inner boundary for couplings and controllers.").setOneWord();
-    addString("type", "weir, gate, hqrelation, exact_flux or dummy_flux.").setMandatory();
+    addString("type", "Kind of structure between the two strings.").setMandatory()
+        .setRestrictedValues({"weir", "gate", "hqrelation", "exact_flux", "dummy_flux"});
     addString("string_name1", "Outflow side of the upstream part.").setMandatory();
     addString("string_name2", "Inflow side of the downstream part; the same number of nodes as string_name1.").setMandatory();
     addSeriesFile("file", "Crest or gate level over time, or h-Q table (upstream level and discharge).");

@@ -11,7 +11,7 @@ IRoutput2d::IRoutput2d() : InputBlock("OUTPUT") {
 }
 
 void IRoutput2d::declare() {
-    addReal("output_time_step", "Interval of the subdomain's outputs that give no interval of their own; 0 writes every time step.").setMin(0.0).setUnits("[s]");
+    addReal("output_time_step", "Interval of the subdomain's outputs that give no interval of their own; 0 writes every time step.").setDefault("100.0").setMin(0.0).setUnits("[s]");
     addReal("console_time_step", "Interval of the console line with time, time step and subdomain name.").setMin(0.0).setUnits("[s]");
     addReal("restart_time_step", "Interval of restart solutions; the default writes only the last step.").setDefault("1E32").setMin(0.0, false).setUnits("[s]");
     addString("reference_time", "Start of the simulation as DAY-MONTH-YEAR-HOURS-MINUTES-SECONDS (six values separated by hyphens), used for SMS files.");

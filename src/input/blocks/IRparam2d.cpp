@@ -13,10 +13,12 @@ IRparam2d::IRparam2d() : InputBlock("PARAMETER") {
 void IRparam2d::declare() {
     addReal("minimum_water_depth", "Water depth below which an element is dry and takes part in no flux.")
         .setDefault("0.05").setMin(0.0, false).setUnits("[m]");
-    addString("riemann_solver", "Riemann solver of the interior edges: exact (default), hllc or hll.").setDefault("exact");
+    addString("riemann_solver", "Riemann solver of the interior edges.").setDefault("exact")
+        .setRestrictedValues({"exact", "hllc", "hll"});
     addReal("riemann_tolerance", "Relative tolerance of the Newton iteration of the exact Riemann solver.")
         .setDefault("1.0e-6").setMin(0.0, false);
-    addString("simulation_scheme", "Time integration; only the explicit scheme exp is available.").setDefault("exp");
+    addString("simulation_scheme", "Time integration; only the explicit scheme exp is available.").setDefault("exp")
+        .setRestrictedValues({"exp", "imp"});
     addString("velocity_update_partial", "Velocity of partially wetted elements from the wetted volume per wetted area "
               "(volume_area) or from the depth (depth).").setDefault("volume_area").setRestrictedValues({"volume_area", "depth"});
     addBool("dynamic_depth_solver", "Use the element depths at edges where the water level jumps more than the depth.")

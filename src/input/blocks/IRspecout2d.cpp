@@ -2,6 +2,20 @@
 
 namespace FLUMparse {
 
+namespace {
+
+// Names of the values the 2-D outputs know (the output value table holds their formulas).
+const std::vector<std::string> kFieldValues = {
+    "depth", "velocity", "wse", "z_element", "friction", "tau", "abs_velocity", "specific_discharge",
+    "external_source_discharge", "balance_discharge_fluxes", "balance_momentum_fluxes", "z_node", "deltaz",
+    "concentration", "susp_load", "susp_net_deposition_rate", "susp_grain_conc", "susp_total_pickup",
+    "susp_total_deposition", "susp_grain_pickup", "susp_grain_deposition", "susp_deltaz", "theta_critical",
+    "grain_size", "grain_bedload", "bedload_vec", "sediment_sum", "saturation", "pore_pressure", "source_bed",
+    "source_friction", "source_wall_friction", "source_internal_friction"};
+const std::vector<std::string> kTracked = {"max", "min", "integrate"};
+
+}  // namespace
+
 IRspecout2d::IRspecout2d() : InputBlock("SPECIAL_OUTPUT") {
     setDescription("A special output of the 2-D subdomain.");
     setExample("SPECIAL_OUTPUT {\n"
@@ -11,7 +25,8 @@ IRspecout2d::IRspecout2d() : InputBlock("SPECIAL_OUTPUT") {
 void IRspecout2d::declare() {
     addString("type", "Kind of output.").setMandatory().setRestrictedValues({"node_centered", "element_centered", "FLUMviz", "node_history", "element_history", "stringdef_history", "edge_history", "boundary_history", "balance", "avs_ucd", "sediment_grid"});
     addReal("output_time_step", "Interval of the output; 0 writes every time step.").setDefault("100.0").setMin(0.0).setUnits("[s]");
-    addStringList("values", "Values of node or element centred outputs; max[...], min[...] and integrate[...] track a value over every time step.");
+    addStringList("values", "Values of node or element centred outputs; max[...], min[...] and integrate[...] track a value over every time step.")
+        .setItemWords(kFieldValues, kTracked);
     addString("format", "File format of node or element centred outputs.").setRestrictedValues({"ascii", "sms", "tecplot", "shape", "vtk"});
     addBool("binary", "Tecplot binary files (.plt) instead of ASCII.").setDefault("no");
     addBool("ids_instead_coords", "ASCII format: mesh ids instead of coordinates.").setDefault("no");
@@ -19,15 +34,17 @@ void IRspecout2d::declare() {
     addReal("flush_all_num_steps", "Histories: flush the files every N output times (N > 0); otherwise every output time.").setDefault("-1.0");
     addBool("history_one_file", "Histories: all items in one file.").setDefault("no");
     addIntList("element_ids", "Element history: mesh ids of the elements.");
-    addStringList("element_values", "Element history: values.");
+    addStringList("element_values", "Element history: values.").setItemWords(kFieldValues, kTracked);
     addIntList("node_ids", "Node history: mesh ids of the nodes.");
-    addStringList("node_values", "Node history: values.");
+    addStringList("node_values", "Node history: values.").setItemWords(kFieldValues, kTracked);
     addStringList("stringdefs", "Stringdef and boundary history: names of the STRINGDEF blocks.");
-    addStringList("stringdef_values", "Stringdef history: values (Q, conc, Qsed, u, wse, zbed, energy_head).");
+    addStringList("stringdef_values", "Stringdef history: values.")
+        .setItemWords({"Q", "conc", "Qsed", "u", "wse", "zbed", "energy_head"}, kTracked);
     addStringList("edge_ids", "Edge history: edges as two node ids joined by a colon (12:13).");
-    addStringList("edge_values", "Edge history: values (u2h, v2h, gh2, depth, u_norm, v_tang, susp_upper_C, susp_flux_AA).");
-    addStringList("boundary_values", "Boundary history: values (Q, Qsed).");
-    addStringList("balance_values", "Balance: values (sediment, timestep, water_volume).");
+    addStringList("edge_values", "Edge history: values.")
+        .setItemWords({"u2h", "v2h", "gh2", "depth", "u_norm", "v_tang", "susp_upper_C", "susp_flux_AA"}, kTracked);
+    addStringList("boundary_values", "Boundary history: values.").setItemWords({"Q", "Qsed"}, kTracked);
+    addStringList("balance_values", "Balance: values.").setItemWords({"sediment", "timestep", "water_volume"});
     addString("variable", "FLUMviz: variable shown first.").setDefault("depth").setRestrictedValues({"depth", "wse", "velocity", "tau", "bedload", "bedelevation"});
     addBool("wse3D", "FLUMviz: show the water surface in 3-D.").setDefault("no");
     addBool("vectors", "FLUMviz: show velocity vectors.").setDefault("no");

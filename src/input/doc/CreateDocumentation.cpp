@@ -212,7 +212,7 @@ void CreateDocumentation::createDocumentation(const std::string& directory) {
     for (const InputBlock* root : {&commandFile.schema(), &geometry.schema()}) {
         const std::string name = directory + "doc_" + root->name() + ".html";
         std::ofstream out(name, std::ios::binary | std::ios::trunc);
-        if (!out) Flumaris::report(1, "CreateDocumentation: can not write to file '" + name + "'");
+        if (!out) Flumaris::fatal("CreateDocumentation: can not write to file '" + name + "'");
         out << page(*root);
         Flumaris::report(5, "CreateDocumentation: reference written to '" + name + "'");
     }

@@ -252,6 +252,18 @@ const InputBlock* InputBlock::getChild(const std::string& name) const {
     return list.empty() ? nullptr : list.front();
 }
 
+const InputBlock& InputBlock::childOrDefaults(const std::string& name) const {
+    if (const InputBlock* b = getChild(name)) return *b;
+    auto& slot = defaultChildren_[name];
+    if (!slot) {
+        const int i = definitionIndex(name);
+        FLUM_ASSERT_MSG(i >= 0, "childOrDefaults: the block has no such sub-block");
+        slot = std::make_unique<InputBlock>(name);
+        slot->instantiate(blockDefinitions()[i].get(), const_cast<InputBlock*>(this));
+    }
+    return *slot;
+}
+
 const InputTag* InputBlock::findTag(const std::string& name) const {
     const auto& idx = master().tagIndex_;
     auto it = idx.find(name);

@@ -92,6 +92,10 @@ public:
     const InputBlock& getBlock(const std::string& name, size_t index = 0) const;
     // First instance of name or null.
     const InputBlock* getChild(const std::string& name) const;
+    // First instance of name, else an empty instance of its definition whose
+    // keys answer with their schema defaults: an absent optional block reads
+    // like a block written without keys.
+    const InputBlock& childOrDefaults(const std::string& name) const;
     // All sub-block instances in file order.
     const std::vector<const InputBlock*>& children() const { return children_; }
     const InputTag& getTag(const std::string& name) const;
@@ -172,6 +176,7 @@ private:
     std::map<std::string, int> tagIndex_;                                    // master only
     std::map<std::string, int> blockIndex_;                                  // master only
     std::vector<const InputBlock*> children_;
+    mutable std::map<std::string, std::unique_ptr<InputBlock>> defaultChildren_;  // childOrDefaults
     std::vector<const InputTag*> setTags_;
     std::vector<std::string> errors_;
     std::vector<std::string> warnings_;

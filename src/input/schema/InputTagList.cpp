@@ -51,6 +51,36 @@ void InputTagList<T>::validate() {
     if constexpr (std::is_arithmetic_v<T>) {
         if (!this->isSet() || (this->valid().empty() && this->reasonable().empty())) return;
         for (T v : values_) this->checkItem(static_cast<double>(v));
+    } else {
+        const auto& m = static_cast<const InputTagList&>(this->master());
+        if (!this->isSet() || m.itemWords_.empty()) return;
+        auto known = [&](const std::string& w) {
+            return std::find(m.itemWords_.begin(), m.itemWords_.end(), w) != m.itemWords_.end();
+        };
+        for (const std::string& item : values_) {
+            bool ok = known(item);
+            for (const std::string& wrap : m.itemWrappers_)
+                if (!ok && item.size() > wrap.size() + 2 && item.starts_with(wrap + "[") && item.back() == ']')
+                    ok = known(item.substr(wrap.size() + 1, item.size() - wrap.size() - 2));
+            if (!ok) this->addError("Expression '" + item + "' is not a valid item of tag '" + this->name() + "'. " + rangeText());
+        }
+    }
+}
+
+template <class T>
+std::string InputTagList<T>::rangeText() const {
+    if constexpr (std::is_arithmetic_v<T>) {
+        return this->valid().text();
+    } else {
+        const auto& m = static_cast<const InputTagList&>(this->master());
+        if (m.itemWords_.empty()) return "";
+        std::string text = "Allowed items are " + joinNames(m.itemWords_);
+        if (!m.itemWrappers_.empty()) {
+            std::vector<std::string> forms;
+            for (const std::string& w : m.itemWrappers_) forms.push_back(w + "[...]");
+            text += ", also as " + joinNames(forms);
+        }
+        return text;
     }
 }
 

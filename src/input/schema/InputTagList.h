@@ -67,6 +67,16 @@ public:
     std::string typeName() const override;
     void validate() override;
     const std::vector<T>& value() const { this->requireValue(); return values_; }
+    // String lists: every item must be one of words, alone or wrapped as
+    // wrapper[word] (e.g. max[depth]); validation lists the valid words.
+    InputTagList& setItemWords(std::vector<std::string> words, std::vector<std::string> wrappers = {}) {
+        this->checkSchemaChange();
+        itemWords_ = std::move(words);
+        itemWrappers_ = std::move(wrappers);
+        return *this;
+    }
+    const std::vector<std::string>& itemWords() const { return static_cast<const InputTagList&>(this->master()).itemWords_; }
+    std::string rangeText() const override;
     std::vector<int> asIntList() const override;
     std::vector<double> asDoubleList() const override;
     std::vector<std::string> asStringList() const override;
@@ -78,6 +88,7 @@ protected:
 private:
     ListSyntax syntax_;
     std::vector<T> values_;
+    std::vector<std::string> itemWords_, itemWrappers_;  // master only
 };
 
 // "( (1 2) (3 4 5) )": one value holding sublists (items separated by blanks or commas).

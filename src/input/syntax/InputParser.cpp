@@ -241,7 +241,7 @@ void InputParser::fail(int kind, const std::string& message) {
     const bool marked = kind == InputParseError::Lookup || kind == InputParseError::TagValue;
     if (exceptionMode_)
         throw InputParseError(kind, message, marked ? markLine_ : line_, marked ? markColumn_ : column_);
-    Flumaris::report(1, message);
+    Flumaris::fatal(message);
     throw Flumaris::FatalError(message);  // report(1) throws already outside parallel regions
 }
 

@@ -6,7 +6,7 @@ namespace Flumaris {
 
 void ResistanceCalc::addBetaContribution(double, double, double, double&, double&) const
 {
-    report(1, "your resistance model does not have a working beta factor implemented");
+    fatal("your resistance model does not have a working beta factor implemented");
 }
 
 }  // namespace Flumaris

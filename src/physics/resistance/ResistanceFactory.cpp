@@ -66,7 +66,7 @@ std::unique_ptr<ResistanceCalc> createResistanceCalc(const ResistanceSettings& s
     }
     std::string known;
     for (const std::string& w : resistanceTypeWords()) known += (known.empty() ? "" : ", ") + w;
-    report(1, "Unknown source friction type: '" + s.type +
+    fatal("Unknown source friction type: '" + s.type +
                   "'.\nPlease choose a knwon friction type and restart the program.\nKnown types: " + known + ".");
     return nullptr;
 }

@@ -8,7 +8,7 @@ namespace Flumaris {
 namespace {
 
 void notAvailable(const char* operation) {
-    report(1, std::string("Error in BoundarySeries (internal error).\n") + operation +
+    fatal(std::string("Error in BoundarySeries (internal error).\n") + operation +
                   " is not available"
                   "\nThe call to the respective function is senseless within the controlled series class.\n"
                   "Please fix the error or submit a bug report.");

@@ -33,9 +33,9 @@ BoundarySerie::BoundarySerie(const std::string& fileName) {
     const std::string name = normalizePath(fileName);
     SerieTable table;
     std::string message;
-    if (!SerieFileReader::read(name, table, message)) report(1, message);
+    if (!SerieFileReader::read(name, table, message)) fatal(message);
     if (table.numberOfColumns() != 2)
-        report(1, "in file " + name + ": a boundary serie needs exactly two columns, but found " +
+        fatal("in file " + name + ": a boundary serie needs exactly two columns, but found " +
                       std::to_string(table.numberOfColumns()) + " columns.");
     const auto& x = table.columns[0];
     const auto& y = table.columns[1];
@@ -47,11 +47,11 @@ BoundarySerie::BoundarySerie(std::vector<Pair> pairs) : pairs_(std::move(pairs))
 
 double BoundarySerie::getValue(double t, double /*dt*/) const {
     if (pairs_.empty()) {
-        report(1, kNoPair);
+        fatal(kNoPair);
         return 0.0;
     }
     if (t < pairs_.front().first) {
-        report(1, "x-value (usually = time) smaller than first x-value of boundary serie! (x-value: " + num(t) +
+        fatal("x-value (usually = time) smaller than first x-value of boundary serie! (x-value: " + num(t) +
                       " first value: " + num(pairs_.front().first) +
                       ")\nError at the definition of the boundary serie.\n"
                       "The value is smaller than the smallest value of Boundary condition.");
@@ -68,7 +68,7 @@ double BoundarySerie::getValue(double t, double /*dt*/) const {
 
 double BoundarySerie::calculateSlope(double t) const {
     if (pairs_.size() < 2) {
-        report(1, "No slope in boundary serie can be calclated. Series has only one value!");
+        fatal("No slope in boundary serie can be calclated. Series has only one value!");
         return 0.0;
     }
     auto it2 = std::upper_bound(pairs_.begin(), pairs_.end(), t,
@@ -78,7 +78,7 @@ double BoundarySerie::calculateSlope(double t) const {
     const auto& [x1, y1] = *(it2 - 1);
     const auto& [x2, y2] = *it2;
     if (x2 == x1) {
-        report(1, "Division by zero in slope calculation in boundary serie!");
+        fatal("Division by zero in slope calculation in boundary serie!");
         return 0.0;
     }
     return (y2 - y1) / (x2 - x1);
@@ -86,7 +86,7 @@ double BoundarySerie::calculateSlope(double t) const {
 
 double BoundarySerie::getValueAtTime(double t) {
     if (pairs_.empty()) {
-        report(1, kNoPair);
+        fatal(kNoPair);
         return 0.0;
     }
     for (std::size_t i = cursor_; i < pairs_.size(); ++i) {
@@ -95,21 +95,21 @@ double BoundarySerie::getValueAtTime(double t) {
             return pairs_[i].second;
         }
     }
-    report(1, "There was no data pair found\nin the boundary serie at time '" + num(t) +
+    fatal("There was no data pair found\nin the boundary serie at time '" + num(t) +
                   "'.\nThe program cannot continue.");
     return 0.0;
 }
 
 void BoundarySerie::checkBoundarySerie(double endTime) const {
     if (pairs_.size() < 2) {
-        report(1,
+        fatal(
                "Error at the definition of the boundary serie.\nA boundary serie must have at least two pairs of "
                "values! \nPlease correct and complete the used boundary serie.");
         return;
     }
     for (std::size_t i = 0; i + 1 < pairs_.size(); ++i) {
         if (pairs_[i].first >= pairs_[i + 1].first) {
-            report(1, "Error within your boundary serie. The x-value at" + std::to_string(i) +
+            fatal("Error within your boundary serie. The x-value at" + std::to_string(i) +
                           ") is larger (or equal) to the subsequent one (" + num(pairs_[i + 1].first) +
                           "). Please check your series file!");
             return;
@@ -125,7 +125,7 @@ void BoundarySerie::addDoublePair(const Pair& pair) { addValues(pair.first, pair
 
 void BoundarySerie::addValues(double x, double y) {
     if (!pairs_.empty() && x <= pairs_.back().first) {
-        report(1, "Error adding value to boundary serie.\nThe x-value '" + num(x) + "' is smaller or equal to '" +
+        fatal("Error adding value to boundary serie.\nThe x-value '" + num(x) + "' is smaller or equal to '" +
                       num(pairs_.back().first) + "'.\nBut values must be increasing in time!");
         return;
     }
@@ -141,7 +141,7 @@ std::string BoundarySerie::printSerie(const std::string& fileName) const {
     if (name.size() < 4 || name.compare(name.size() - 4, 4, ".txt") != 0) name += ".txt";
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(name.c_str(), "w"), &std::fclose);
     if (!f) {
-        report(1, "Could not open file '" + name + "' for writing");
+        fatal("Could not open file '" + name + "' for writing");
         return name;
     }
     fmt::memory_buffer out;
@@ -153,7 +153,7 @@ std::string BoundarySerie::printSerie(const std::string& fileName) const {
 
 double BoundarySerie::getMaxTime() const {
     if (pairs_.empty()) {
-        report(1, kNoPair);
+        fatal(kNoPair);
         return 0.0;
     }
     return pairs_.back().first;

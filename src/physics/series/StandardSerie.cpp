@@ -13,7 +13,7 @@ StandardSerie::StandardSerie(const std::string& fileName) {
     const std::string name = normalizePath(fileName);
     SerieTable table;
     std::string message;
-    if (!SerieFileReader::read(name, table, message)) report(1, message);
+    if (!SerieFileReader::read(name, table, message)) fatal(message);
     x_ = std::move(table.columns.front());
     y_.assign(std::make_move_iterator(table.columns.begin() + 1), std::make_move_iterator(table.columns.end()));
     names_ = std::move(table.names);
@@ -24,7 +24,7 @@ StandardSerie::StandardSerie(const std::string& fileName) {
 StandardSerie::StandardSerie(const std::vector<std::vector<double>>& rows) {
     const std::size_t columns = rows.empty() ? 0 : rows.front().size();
     const std::string message = SerieFileReader::checkTableSize(rows.size(), columns);
-    if (!message.empty()) report(1, message);
+    if (!message.empty()) fatal(message);
     x_.reserve(rows.size());
     y_.assign(columns - 1, {});
     for (const auto& row : rows) {

@@ -33,7 +33,7 @@ double WeirCalc::freeDischarge(double zWeir, double zUp, double zBed) const {
     if (q < 0.0) {
         std::ostringstream s;
         s << "Negative weir discharge (q = " << q << " m2/s) calculated.\nCheck out weirCalc";
-        report(1, s.str());
+        fatal(s.str());
     }
     return q;
 }
@@ -47,12 +47,12 @@ double WeirCalc::submergenceFactor(double zWeir, double zUp, double zDown, doubl
     if (zDown <= zWeir + eps) return 1.0;
     const double h = zUp - zWeir;
     if (h <= 0.0) {
-        report(1, "wse_high is below weir level although this was checked before!\nCheck out weirCalc");
+        fatal("wse_high is below weir level although this was checked before!\nCheck out weirCalc");
         return 0.0;
     }
     double r = (zDown - zWeir) / h;
     if (r < 0.0) {
-        report(1, "ration for weir reduction factor below zero!\nCheck out weirCalc");
+        fatal("ration for weir reduction factor below zero!\nCheck out weirCalc");
         return 0.0;
     }
     if (r > 1.0) r = 1.0;

@@ -5,45 +5,40 @@
 
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 #include "plane/flux/FPRiemannSolverChoice.h"
 #include "plane/step/FPEdgeSweep.h"
 
 namespace FlumPlane {
 
-const EdgeString& findBoundaryString(const FLUMplane_2d& plane, const std::string& name) {
+const EdgeString& findBoundaryString(const PlaneView& plane, const std::string& name) {
     const EdgeString* s = plane.edgeStrings().find(name);
     if (!s)
-        Flumaris::report(1, "Error while defining the boundaries.\nThe edge string '" + name +
+        Flumaris::fatal("Error while defining the boundaries.\nThe edge string '" + name +
                                 "' could not be found.\nPlease complete the required input data and start again.");
     return *s;
 }
 
-Boundary::Boundary(FLUMplane_2d& plane, const std::string& name, const EdgeString& string, int edgeType)
+Boundary::Boundary(const PlaneView& plane, const std::string& name, const EdgeString& string, int edgeType)
     : FPBoundaryCondition(name),
       plane_(plane),
       grid_(plane.grid()),
       state_(plane.state()),
       string_(string),
       edges_(string.edges()),
-      hmin_(plane.eulerSettings().hmin),
+      hmin_(plane.hmin()),
       g_(Flumaris::settings().gravity()) {
-    Grid& grid = plane.grid();
     for (int i : edges_)
-        if (grid.edgeRight_[i] != Grid::kNone)
-            Flumaris::report(1, "The edge string '" + string.name() +
+        if (grid_.edgeRight_[i] != Grid::kNone)
+            Flumaris::fatal("The edge string '" + string.name() +
                                     "' is not correct!\nEdges must be boundary edges!\nPlease correct the edge string "
                                     "in the command file.");
-    for (int i : edges_) grid.edgeType_[i] = edgeType;
+    for (int i : edges_) claims_.edges.push_back({i, edgeType});
 }
 
 int Boundary::element(int edge) const { return grid_.edgeLeft_[edge]; }
 
-void Boundary::store(int edge, const EdgeFlux& F) {
-    state_.fluxMass_[edge] = cutTiny(F.mass);
-    state_.fluxMomX_[edge] = cutTiny(F.momX);
-    state_.fluxMomY_[edge] = cutTiny(F.momY);
-}
+void Boundary::store(int edge, const EdgeFlux& F) { plane_.setEdgeFlux(edge, F); }
 
 EdgeFlux Boundary::wall(int edge) const {
     const int e = element(edge);

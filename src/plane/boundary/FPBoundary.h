@@ -14,7 +14,7 @@
 
 namespace FlumPlane {
 
-class FLUMplane_2d;
+class PlaneView;
 class Grid;
 class FPState;
 
@@ -30,12 +30,12 @@ enum BoundaryEdgeType : int {
 };
 
 // Looks up the string; a missing one stops the run.
-const EdgeString& findBoundaryString(const FLUMplane_2d& plane, const std::string& name);
+const EdgeString& findBoundaryString(const PlaneView& plane, const std::string& name);
 
 class Boundary : public FPBoundaryCondition {
 public:
     // Every edge of the string must be a mesh-boundary edge.
-    Boundary(FLUMplane_2d& plane, const std::string& name, const EdgeString& string, int edgeType);
+    Boundary(const PlaneView& plane, const std::string& name, const EdgeString& string, int edgeType);
 
     double discharge() const override { return discharge_; }
     const std::vector<int>& edges() const { return edges_; }
@@ -65,9 +65,9 @@ protected:
     // At most the element's water over dt may leave through one edge.
     double limitOutflow(int edge, double q, double dt) const;
 
-    FLUMplane_2d& plane_;
+    const PlaneView& plane_;
     const Grid& grid_;
-    FPState& state_;
+    const FPState& state_;
     const EdgeString& string_;
     std::vector<int> edges_;
     double hmin_;

@@ -1,8 +1,17 @@
 #pragma once
-// The keys of one BOUNDARY or INNER_BOUNDARY block as plain values.
+// The keys of one BOUNDARY or INNER_BOUNDARY block as plain values, read once;
+// the schema's defaults are the only defaults.
 #include <string>
 
+namespace FLUMparse {
+class InputBlock;
+}
+
 namespace FlumPlane {
+
+enum class WseMethod { Average, Local };             // wse_calc_method
+enum class ConveyanceSource { Tables, Edge };         // conveyance_type
+enum class DischargeWeighting { Conveyance, Area };   // weighting_type
 
 struct BoundarySettings {
     std::string name;             // name, else the string name
@@ -14,14 +23,17 @@ struct BoundarySettings {
     double slope = -1.0;          // per mill; negative: not given
     double maxInterval = 20.0;    // [m]
     int iterations = 5000;
-    bool areaWeighting = false;   // weighting_type = area
+    DischargeWeighting weighting = DischargeWeighting::Conveyance;
     bool wallFlux = false;
     bool inflowPossible = true;
     bool zeroVelocity = false;
     double precision = -1.0;      // negative: 0.1 x minimum_water_depth
-    bool localWse = false;        // wse_calc_method = local
-    bool edgeConveyance = false;  // conveyance_type = edge
+    WseMethod wse = WseMethod::Average;
+    ConveyanceSource conveyance = ConveyanceSource::Tables;
     double momentumFactor = 1.0;
+
+    static BoundarySettings fromBoundaryBlock(const FLUMparse::InputBlock& b);
+    static BoundarySettings fromInnerBlock(const FLUMparse::InputBlock& b);
 };
 
 }  // namespace FlumPlane

@@ -4,38 +4,37 @@
 
 #include "core/MessageService.h"
 #include "physics/series/BoundarySerieIntegration.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 
 namespace FlumPlane {
 
-ExternalSourceHydr::ExternalSourceHydr(FLUMplane_2d& plane, const std::string& name, std::vector<int> elements,
+ExternalSourceHydr::ExternalSourceHydr(const PlaneView& plane, const std::string& name, std::vector<int> elements,
                                        const std::string& file, bool coupled)
     : FPBoundaryCondition(name), plane_(plane), elements_(std::move(elements)), rate_(elements_.size(), 0.0) {
     if (coupled) {
         if (!file.empty())
-            Flumaris::report(1, "A 'source_file' has been specified for EXTERNAL SOURCE in HYDRAULICS. No "
+            Flumaris::fatal("A 'source_file' has been specified for EXTERNAL SOURCE in HYDRAULICS. No "
                                 "'source_file' is needed for coupling.");
         auto cs = std::make_unique<CouplingSerie>();
         couplingSerie_ = cs.get();
         serie_ = std::move(cs);
     } else {
         if (file.empty())
-            Flumaris::report(1, "No 'source_file' has been specified for EXTERNAL SOURCE in HYDRAULICS. You have to "
+            Flumaris::fatal("No 'source_file' has been specified for EXTERNAL SOURCE in HYDRAULICS. You have to "
                                 "specify a source file with information about time and discharge for every external "
                                 "source.");
         serie_ = std::make_unique<Flumaris::BoundarySerieIntegration>(file);
-        serie_->checkBoundarySerie(plane.getFinalTime());
+        serie_->checkBoundarySerie(plane.finalTime());
     }
-    FPState& s = plane_.state();
-    for (int e : elements_) s.hasSource_[e] = 1;
+    claims_.sourceElements = elements_;
 }
 
 ExternalSourceHydr::~ExternalSourceHydr() = default;
 
 void ExternalSourceHydr::update(double t, double dt) {
-    FPState& s = plane_.state();
+    const FPState& s = plane_.state();
     const Grid& g = plane_.grid();
-    const double hmin = plane_.eulerSettings().hmin;
+    const double hmin = plane_.hmin();
     Q_ = serie_->getValue(t, dt);
     double area = 0.0;
     for (int e : elements_)
@@ -47,7 +46,7 @@ void ExternalSourceHydr::update(double t, double dt) {
         double r = (Q_ >= 0.0 || s.h_[e] > hmin) ? rate : 0.0;
         if (r < 0.0 && -r * dt > s.h_[e]) r = -kSinkFactor * s.h_[e] / dt;
         // Several sources may share an element: each replaces only its own share.
-        s.sourceRate_[e] += r - rate_[k];
+        plane_.addSourceRate(e, r - rate_[k]);
         rate_[k] = r;
         discharge_ += r * g.elemArea_[e];
     }

@@ -18,14 +18,14 @@
 
 namespace FlumPlane {
 
-class FLUMplane_2d;
+class PlaneView;
 
 class ExternalSourceHydr : public FPBoundaryCondition {
 public:
     static constexpr double kSinkFactor = 0.9;
 
     // elements: element indices; file: resolved series path, empty for a coupled source.
-    ExternalSourceHydr(FLUMplane_2d& plane, const std::string& name, std::vector<int> elements,
+    ExternalSourceHydr(const PlaneView& plane, const std::string& name, std::vector<int> elements,
                        const std::string& file, bool coupled);
     ~ExternalSourceHydr() override;
 
@@ -46,7 +46,7 @@ public:
     void receiveWaterLevel(double, double) {}
 
 private:
-    FLUMplane_2d& plane_;
+    const PlaneView& plane_;
     std::vector<int> elements_;
     std::vector<double> rate_;  // own contribution to the element source rates
     std::unique_ptr<Flumaris::BoundarySerie> serie_;

@@ -10,7 +10,7 @@ namespace FlumPlane {
 
 double gateDischarge(double zGate, double zUp, double zDown, double zBed, double my, double g) {
     const double a = zGate - zBed;
-    if (a < 0.0) Flumaris::report(1, "Fatal error for inner gate: height underneath gate is negative!");
+    if (a < 0.0) Flumaris::fatal("Fatal error for inner gate: height underneath gate is negative!");
     const double y1 = zUp - zBed;
     if (y1 <= 0.0 || a <= 0.0) return 0.0;
     const double y3 = zDown - zBed;

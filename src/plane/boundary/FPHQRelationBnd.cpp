@@ -3,17 +3,17 @@
 #include <cmath>
 
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 #include "plane/step/FPElementKernels.h"
 
 namespace FlumPlane {
 
-HQRelationBnd::HQRelationBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string)
-    : Boundary1D(plane, s, string, EdgeHQRelation) {
+HQRelationBnd::HQRelationBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, bool)
+    : SectionBoundary(plane, s, string, EdgeHQRelation) {
     if (!s.file.empty())
         table_ = std::make_unique<Flumaris::StandardSerie>(s.file);
     else if (s.slope <= 0.0)
-        Flumaris::report(1, "You have to define either a slope or a hq-boundary file for the hqrelation boundary. "
+        Flumaris::fatal("You have to define either a slope or a hq-boundary file for the hqrelation boundary. "
                             "Please complete the required input data and start again.");
 }
 
@@ -25,7 +25,7 @@ void HQRelationBnd::update(double, double dt) {
     for (std::size_t k = 0; k < edges_.size(); ++k) {
         const int e = element(edges_[k]);
         const bool wet = state_.h_[e] > hmin_;
-        level_[k] = (settings_.localWse && wet) ? state_.wse_[e] : zAvg;
+        level_[k] = (settings_.wse == WseMethod::Local && wet) ? state_.wse_[e] : zAvg;
         const auto& sl = slices[k];
         active_[k] = (wet && level_[k] > sl.leftPoint_[2] && level_[k] > sl.rightPoint_[2]) ? 1 : 0;
         if (active_[k]) Kedges += tables_.sliceConveyance(k, level_[k]);
@@ -38,7 +38,7 @@ void HQRelationBnd::update(double, double dt) {
         Q_ = std::max(0.0, table_->getValue(zAvg));
     } else {
         const double sqrtS = std::sqrt(settings_.slope / 1000.0);
-        Q_ = (settings_.edgeConveyance ? Kedges : tables_.tableConveyance(zAvg)) * sqrtS;
+        Q_ = (settings_.conveyance == ConveyanceSource::Edge ? Kedges : tables_.tableConveyance(zAvg)) * sqrtS;
     }
     distribute(Q_);
     failed_ = false;

@@ -8,14 +8,14 @@
 #include <memory>
 
 #include "physics/series/StandardSerie.h"
-#include "plane/boundary/FPBoundary1D.h"
+#include "plane/boundary/FPSectionBoundary.h"
 #include "plane/boundary/FPCouplingBnd.h"
 
 namespace FlumPlane {
 
-class HQRelationBnd : public Boundary1D {
+class HQRelationBnd : public SectionBoundary {
 public:
-    HQRelationBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string);
+    HQRelationBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, bool coupled = false);
 
     void update(double t, double dt) override;
     void computeFluxes(double t, double dt) override;

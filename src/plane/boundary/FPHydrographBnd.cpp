@@ -5,17 +5,17 @@
 
 #include "core/MessageService.h"
 #include "physics/series/BoundarySerieIntegration.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 #include "plane/boundary/FPCouplingBnd.h"
 #include "plane/step/FPElementKernels.h"
 
 namespace FlumPlane {
 
-HydrographBnd::HydrographBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string, bool coupled)
-    : Boundary1D(plane, s, string, EdgeHydrograph), startTime_(plane.getStartTime()) {
+HydrographBnd::HydrographBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, bool coupled)
+    : SectionBoundary(plane, s, string, EdgeHydrograph), startTime_(plane.startTime()) {
     if (coupled) {
         if (!s.file.empty())
-            Flumaris::report(1, "A boundary file is specified for a coupling hydraulic boundary condition of type "
+            Flumaris::fatal("A boundary file is specified for a coupling hydraulic boundary condition of type "
                                 "hydrograph. But no boundary file can be used because the input is taken from the "
                                 "coupled subdomain.");
         auto cs = std::make_unique<CouplingSerie>();
@@ -23,14 +23,14 @@ HydrographBnd::HydrographBnd(FLUMplane_2d& plane, const BoundarySettings& s, con
         serie_ = std::move(cs);
     } else {
         if (s.file.empty())
-            Flumaris::report(1, "No boundary_file specified for hydraulic boundary condition of type hydrograph. A "
+            Flumaris::fatal("No boundary_file specified for hydraulic boundary condition of type hydrograph. A "
                                 "hydrograph file is compulsory even if constant discharge is needed. Provide an "
                                 "existing name for a boundary_file.");
         serie_ = std::make_unique<Flumaris::BoundarySerieIntegration>(s.file);
-        serie_->checkBoundarySerie(plane.getFinalTime());
+        serie_->checkBoundarySerie(plane.finalTime());
     }
     if (s.slope <= 0.0)
-        Flumaris::report(1, "No slope is given for the hydrograph boundary '" + name() +
+        Flumaris::fatal("No slope is given for the hydrograph boundary '" + name() +
                                 "'. The water level of the inflow follows from normal flow and needs the slope.\n"
                                 "Please complete the required input data and start again.");
 }
@@ -45,7 +45,7 @@ void HydrographBnd::update(double t, double dt) {
     bool any = false;
     for (std::size_t k = 0; k < edges_.size(); ++k) {
         const int e = element(edges_[k]);
-        level_[k] = (settings_.localWse && state_.h_[e] > hmin_) ? state_.wse_[e] : zBoundary_;
+        level_[k] = (settings_.wse == WseMethod::Local && state_.h_[e] > hmin_) ? state_.wse_[e] : zBoundary_;
         active_[k] = level_[k] > grid_.elemZb_[e] ? 1 : 0;
         any = any || active_[k];
     }
@@ -61,7 +61,7 @@ void HydrographBnd::update(double t, double dt) {
         any = true;
     }
     if (!any && Q_ > 0.0)
-        Flumaris::report(1, "At the hydrograph boundary all edges are set inactive (not wetted), but the inflow is "
+        Flumaris::fatal("At the hydrograph boundary all edges are set inactive (not wetted), but the inflow is "
                             "bigger than 0.0. Either the cells in the boundary cross section are too big or the inflow "
                             "is too small to ensure that at least one element is wetted.");
     distribute(Q_);

@@ -11,17 +11,17 @@
 // bore is launched into the mesh at the start.
 #include <memory>
 
-#include "plane/boundary/FPBoundary1D.h"
+#include "plane/boundary/FPSectionBoundary.h"
 #include "plane/boundary/FPCouplingBnd.h"
 #include "plane/boundary/FPCouplingSerie.h"
 
 namespace FlumPlane {
 
-class HydrographBnd : public Boundary1D {
+class HydrographBnd : public SectionBoundary {
 public:
     static constexpr double kRampTime = 60.0;  // [s]
 
-    HydrographBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string, bool coupled);
+    HydrographBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, bool coupled);
 
     void update(double t, double dt) override;
     void computeFluxes(double t, double dt) override;

@@ -5,7 +5,7 @@
 
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 #include "plane/boundary/FPBoundary.h"
 #include "plane/boundary/FPGateLaw.h"
 #include "plane/flux/FPExact.h"
@@ -25,10 +25,10 @@ const char* kindWord(InnerBoundary::Kind k) {
     }
 }
 
-const EdgeString& innerString(const FLUMplane_2d& plane, const std::string& name) {
+const EdgeString& innerString(const PlaneView& plane, const std::string& name) {
     const EdgeString* s = plane.edgeStrings().find(name);
     if (!s)
-        Flumaris::report(1, "Inner Boundary string_name '" + name +
+        Flumaris::fatal("Inner Boundary string_name '" + name +
                                 "' not found in STRINGDEF block. Make sure the Inner Boundary string_name has the same "
                                 "name as a defined unique string in the STRINGDEF block.");
     return *s;
@@ -36,7 +36,7 @@ const EdgeString& innerString(const FLUMplane_2d& plane, const std::string& name
 
 }  // namespace
 
-InnerBoundary::InnerBoundary(FLUMplane_2d& plane, const BoundarySettings& s, Kind kind)
+InnerBoundary::InnerBoundary(const PlaneView& plane, const BoundarySettings& s, Kind kind)
     : FPBoundaryCondition(s.name),
       plane_(plane),
       grid_(plane.grid()),
@@ -44,48 +44,45 @@ InnerBoundary::InnerBoundary(FLUMplane_2d& plane, const BoundarySettings& s, Kin
       kind_(kind),
       settings_(s),
       weir_(s.my),
-      hmin_(plane.eulerSettings().hmin),
+      hmin_(plane.hmin()),
       g_(Flumaris::settings().gravity()) {
     const EdgeString& s1 = innerString(plane, s.stringName);
     const EdgeString& s2 = innerString(plane, s.stringName2);
     if (s1.nodes().size() != s2.nodes().size())
-        Flumaris::report(1, std::string("The two cross_strings for an inner boundary of type '") + kindWord(kind) +
+        Flumaris::fatal(std::string("The two cross_strings for an inner boundary of type '") + kindWord(kind) +
                                 "' do not have the same number of nodes! Both STRINGDEF's need an equal number of "
                                 "nodes for this inner boundary condition.");
     edges1_ = s1.edges();
     edges2_ = s2.edges();
-    Grid& grid = plane.grid();
-    std::vector<int> taken;
+    const Grid& grid = grid_;
     for (std::size_t k = 0; k < edges1_.size(); ++k) {
         const int a = edges1_[k], b = edges2_[k];
         const bool interior = grid.edgeRight_[a] != Grid::kNone || grid.edgeRight_[b] != Grid::kNone;
         if (interior && a != b)
-            Flumaris::report(1, "The edge string '" + (grid.edgeRight_[a] != Grid::kNone ? s1.name() : s2.name()) +
+            Flumaris::fatal("The edge string '" + (grid.edgeRight_[a] != Grid::kNone ? s1.name() : s2.name()) +
                                     "' is not correct!\nEdges must be boundary edges!\nPlease correct the edge string "
                                     "in the command file.");
         shared_.push_back(interior ? 1 : 0);
-        grid.edgeType_[a] = grid.edgeType_[b] = EdgeInner;
-        if (!interior) {
-            // lets the negative-depth correction reach the element across the structure
-            grid.edgeLink_[a] = b;
-            grid.edgeLink_[b] = a;
+        if (interior) {
+            // leaves the interior sweep, so no edge is computed twice
+            claims_.edges.push_back({a, EdgeInner});
+            claims_.leaveSweep.push_back(a);
+        } else {
+            // the link lets the negative-depth correction reach the element across the structure
+            claims_.edges.push_back({a, EdgeInner, b});
+            claims_.edges.push_back({b, EdgeInner, a});
         }
-        if (interior) taken.push_back(a);
     }
-    // Edges of the structure leave the interior sweep, so no edge is computed twice.
-    std::sort(taken.begin(), taken.end());
-    std::erase_if(grid.interiorEdges_,
-                  [&](int i) { return std::binary_search(taken.begin(), taken.end(), i); });
 
     if (kind == Kind::Weir || kind == Kind::Gate) {
         if (s.file.empty())
-            Flumaris::report(1, std::string("No file specified for the inner boundary of type '") + kindWord(kind) +
+            Flumaris::fatal(std::string("No file specified for the inner boundary of type '") + kindWord(kind) +
                                     "'. A file with the " + (kind == Kind::Weir ? "crest" : "gate") +
                                     " level over time is compulsory. Provide an existing name for a file.");
         serie_ = std::make_unique<Flumaris::BoundarySerie>(s.file);
-        serie_->checkBoundarySerie(plane.getFinalTime());
+        serie_->checkBoundarySerie(plane.finalTime());
     } else if (kind == Kind::HQRelation) {
-        if (s.file.empty()) Flumaris::report(1, "no hq-relation found for InnerHQRelation. Program cannot continue.");
+        if (s.file.empty()) Flumaris::fatal("no hq-relation found for InnerHQRelation. Program cannot continue.");
         table_ = std::make_unique<Flumaris::StandardSerie>(s.file);
     }
 }
@@ -114,9 +111,7 @@ void InnerBoundary::passDischarge(std::size_t k, int from, double q) {
         // One interior edge: positive flux runs from its left to its right element.
         const double sign = grid_.edgeLeft_[iFrom] == eFrom ? 1.0 : -1.0;
         EdgeFlux F = structureFlux(grid_, iFrom, state_.wse_[eFrom], q, 1.0, g_);
-        state_.fluxMass_[iFrom] = cutTiny(sign * F.mass);
-        state_.fluxMomX_[iFrom] = cutTiny(sign * F.momX);
-        state_.fluxMomY_[iFrom] = cutTiny(sign * F.momY);
+        plane_.setEdgeFlux(iFrom, {sign * F.mass, sign * F.momX, sign * F.momY});
         return;
     }
     const EdgeFlux out = structureFlux(grid_, iFrom, state_.wse_[eFrom], q, 1.0, g_);
@@ -125,11 +120,7 @@ void InnerBoundary::passDischarge(std::size_t k, int from, double q) {
     // The receiving side feels its own hydrostatic pressure, not the jet's.
     const EdgeFlux pIn = structureFlux(grid_, iTo, state_.wse_[eTo], 0.0, 1.0, g_);
     const EdgeFlux jet0 = structureFlux(grid_, iTo, wTo, 0.0, 1.0, g_);
-    auto put = [&](int i, double m, double x, double y) {
-        state_.fluxMass_[i] = cutTiny(m);
-        state_.fluxMomX_[i] = cutTiny(x);
-        state_.fluxMomY_[i] = cutTiny(y);
-    };
+    auto put = [&](int i, double m, double x, double y) { plane_.setEdgeFlux(i, {m, x, y}); };
     put(iFrom, out.mass, out.momX, out.momY);
     put(iTo, in.mass, in.momX - jet0.momX + (state_.h_[eTo] > hmin_ ? pIn.momX : 0.0),
         in.momY - jet0.momY + (state_.h_[eTo] > hmin_ ? pIn.momY : 0.0));
@@ -156,7 +147,7 @@ void InnerBoundary::computeFluxes(double, double) {
         const int i1 = edges1_[k], i2 = edges2_[k];
         const int e1 = element(k, 0), e2 = element(k, 1);
         const bool wet1 = state_.h_[e1] > hmin_, wet2 = state_.h_[e2] > hmin_;
-        auto zero = [&](int i) { state_.fluxMass_[i] = state_.fluxMomX_[i] = state_.fluxMomY_[i] = 0.0; };
+        auto zero = [&](int i) { plane_.setEdgeFluxRaw(i, 0.0, 0.0, 0.0); };
         auto walls = [&]() {
             for (int side = 0; side < 2; ++side) {
                 const int i = side == 0 ? i1 : i2;
@@ -164,9 +155,7 @@ void InnerBoundary::computeFluxes(double, double) {
                 if (shared_[k] && side == 1) break;
                 const EdgeFlux F = state_.h_[e] > hmin_ ? wallFlux(edgeGeometry(grid_, i), state_.wse_[e], g_)
                                                         : EdgeFlux{};
-                state_.fluxMass_[i] = 0.0;
-                state_.fluxMomX_[i] = F.momX;
-                state_.fluxMomY_[i] = F.momY;
+                plane_.setEdgeFluxRaw(i, 0.0, F.momX, F.momY);
             }
         };
         if (kind_ == Kind::Dummy) {
@@ -198,14 +187,9 @@ void InnerBoundary::computeFluxes(double, double) {
             EdgeFlux F = (s.hL > 0.0 || s.hR > 0.0) ? solver.flux(geo, s) : EdgeFlux{};
             if (F.mass > 0.0) F.mass = std::min(F.mass, limit(e1, F.mass));
             if (F.mass < 0.0) F.mass = -limit(e2, -F.mass);
-            state_.fluxMass_[i1] = cutTiny(F.mass);
-            state_.fluxMomX_[i1] = cutTiny(F.momX);
-            state_.fluxMomY_[i1] = cutTiny(F.momY);
-            if (!shared_[k]) {
-                state_.fluxMass_[i2] = -state_.fluxMass_[i1];
-                state_.fluxMomX_[i2] = -state_.fluxMomX_[i1];
-                state_.fluxMomY_[i2] = -state_.fluxMomY_[i1];
-            }
+            plane_.setEdgeFlux(i1, F);
+            if (!shared_[k])
+                plane_.setEdgeFluxRaw(i2, -state_.fluxMass_[i1], -state_.fluxMomX_[i1], -state_.fluxMomY_[i1]);
             sum += F.mass;
             continue;
         }
@@ -235,7 +219,7 @@ void InnerBoundary::computeFluxes(double, double) {
             continue;
         }
         if (state_.h_[eUp] <= hmin_)
-            Flumaris::report(1, "Error within Inner Weir Calculation. Attempt to calculate weir flux although both "
+            Flumaris::fatal("Error within Inner Weir Calculation. Attempt to calculate weir flux although both "
                                 "elements are dry.");
         const double zBed = std::min(grid_.elemZb_[eUp], kind_ == Kind::Weir ? level_ : grid_.edgeZmean_[iUp]);
         if (kind_ == Kind::Weir) {

@@ -23,14 +23,14 @@
 
 namespace FlumPlane {
 
-class FLUMplane_2d;
+class PlaneView;
 class Grid;
 class FPState;
 
 class InnerBoundary : public FPBoundaryCondition {
 public:
     enum class Kind { Weir, Gate, HQRelation, Exact, Dummy };
-    InnerBoundary(FLUMplane_2d& plane, const BoundarySettings& s, Kind kind);
+    InnerBoundary(const PlaneView& plane, const BoundarySettings& s, Kind kind);
 
     void update(double t, double dt) override;
     void computeFluxes(double t, double dt) override;
@@ -46,9 +46,9 @@ private:
     void passDischarge(std::size_t k, int from, double q);
     double limit(int e, double q) const;
 
-    FLUMplane_2d& plane_;
+    const PlaneView& plane_;
     const Grid& grid_;
-    FPState& state_;
+    const FPState& state_;
     Kind kind_;
     BoundarySettings settings_;
     std::vector<int> edges1_, edges2_;
@@ -64,23 +64,23 @@ private:
 
 class InnerWeirBnd final : public InnerBoundary {
 public:
-    InnerWeirBnd(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Weir) {}
+    InnerWeirBnd(const PlaneView& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Weir) {}
 };
 class InnerGateBnd final : public InnerBoundary {
 public:
-    InnerGateBnd(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Gate) {}
+    InnerGateBnd(const PlaneView& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Gate) {}
 };
 class InnerHQRelationBnd final : public InnerBoundary {
 public:
-    InnerHQRelationBnd(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::HQRelation) {}
+    InnerHQRelationBnd(const PlaneView& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::HQRelation) {}
 };
 class InnerExactFlux final : public InnerBoundary {
 public:
-    InnerExactFlux(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Exact) {}
+    InnerExactFlux(const PlaneView& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Exact) {}
 };
 class InnerDummyFlux final : public InnerBoundary {
 public:
-    InnerDummyFlux(FLUMplane_2d& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Dummy) {}
+    InnerDummyFlux(const PlaneView& p, const BoundarySettings& s) : InnerBoundary(p, s, Kind::Dummy) {}
 };
 
 }  // namespace FlumPlane

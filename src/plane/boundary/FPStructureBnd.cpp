@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 #include "plane/boundary/FPGateLaw.h"
 
 namespace FlumPlane {
 
-StructureBnd::StructureBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string, Kind kind,
+StructureBnd::StructureBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, Kind kind,
                            bool coupled)
     : Boundary(plane, s.name, string, kind == Kind::Weir ? EdgeWeir : EdgeGate),
       kind_(kind),
@@ -26,11 +26,11 @@ StructureBnd::StructureBnd(FLUMplane_2d& plane, const BoundarySettings& s, const
         }
     } else {
         if (s.file.empty())
-            Flumaris::report(1, "No boundary_file specified for hydraulic boundary condition of type '" + type +
+            Flumaris::fatal("No boundary_file specified for hydraulic boundary condition of type '" + type +
                                     "'. A file with the " + (kind == Kind::Weir ? "crest" : "gate") +
                                     " level over time is compulsory. Provide an existing name for a boundary file.");
         serie_ = std::make_unique<Flumaris::BoundarySerie>(s.file);
-        serie_->checkBoundarySerie(plane.getFinalTime());
+        serie_->checkBoundarySerie(plane.finalTime());
     }
 }
 
@@ -40,7 +40,7 @@ void StructureBnd::update(double t, double dt) {
     if (kind_ == Kind::Gate && !(couplingSerie_ && couplingSerie_->getSize() == 0))
         for (int i : edges_)
             if (zs_ < grid_.edgeZmean_[i])
-                Flumaris::report(1, "Fatal error for inner gate: height underneath gate is negative!");
+                Flumaris::fatal("Fatal error for inner gate: height underneath gate is negative!");
 }
 
 void StructureBnd::computeFluxes(double, double) {

@@ -17,7 +17,7 @@ namespace FlumPlane {
 class StructureBnd : public Boundary {
 public:
     enum class Kind { Weir, Gate };
-    StructureBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string, Kind kind, bool coupled);
+    StructureBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, Kind kind, bool coupled);
 
     void update(double t, double dt) override;
     void computeFluxes(double t, double dt) override;
@@ -40,17 +40,17 @@ private:
 };
 
 // Named kinds; the coupled forms receive their level series from a coupling.
-class WeirBnd final : public StructureBnd {
+class WeirBnd : public StructureBnd {
 public:
-    WeirBnd(FLUMplane_2d& p, const BoundarySettings& s, const EdgeString& str, bool coupled = false)
+    WeirBnd(const PlaneView& p, const BoundarySettings& s, const EdgeString& str, bool coupled = false)
         : StructureBnd(p, s, str, Kind::Weir, coupled) {}
 };
-class GateBnd final : public StructureBnd {
+class GateBnd : public StructureBnd {
 public:
-    GateBnd(FLUMplane_2d& p, const BoundarySettings& s, const EdgeString& str, bool coupled = false)
+    GateBnd(const PlaneView& p, const BoundarySettings& s, const EdgeString& str, bool coupled = false)
         : StructureBnd(p, s, str, Kind::Gate, coupled) {}
 };
-using WeirBndCoupling = CouplingBnd<StructureBnd>;
-using GateBndCoupling = CouplingBnd<StructureBnd>;
+using WeirBndCoupling = CouplingBnd<WeirBnd>;
+using GateBndCoupling = CouplingBnd<GateBnd>;
 
 }  // namespace FlumPlane

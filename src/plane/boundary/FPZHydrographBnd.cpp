@@ -1,20 +1,20 @@
 #include "plane/boundary/FPZHydrographBnd.h"
 
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 #include "plane/flux/FPExact.h"
 #include "plane/step/FPEdgeSweep.h"
 
 namespace FlumPlane {
 
-ZHydrographBnd::ZHydrographBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string,
+ZHydrographBnd::ZHydrographBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string,
                                bool coupled)
     : Boundary(plane, s.name, string, EdgeZHydrograph),
       inflowPossible_(coupled ? false : s.inflowPossible),
       zeroVelocity_(s.zeroVelocity) {
     if (coupled) {
         if (!s.file.empty())
-            Flumaris::report(1, "The zhydrograph must not have an input serie.\nThe input serie is determined "
+            Flumaris::fatal("The zhydrograph must not have an input serie.\nThe input serie is determined "
                                 "automatically\nfrom the downstream subdomain during coupling.\nProgram cannot "
                                 "continue.");
         auto cs = std::make_unique<CouplingSerie>();
@@ -22,11 +22,11 @@ ZHydrographBnd::ZHydrographBnd(FLUMplane_2d& plane, const BoundarySettings& s, c
         serie_ = std::move(cs);
     } else {
         if (s.file.empty())
-            Flumaris::report(1, "No boundary_file specified for hydraulic boundary condition of type 'zhydrograph'. "
+            Flumaris::fatal("No boundary_file specified for hydraulic boundary condition of type 'zhydrograph'. "
                                 "A boundary file is compulsory even if constant water level is desired. Provide an "
                                 "existing name for a boundary file.");
         serie_ = std::make_unique<Flumaris::BoundarySerie>(s.file);
-        serie_->checkBoundarySerie(plane.getFinalTime());
+        serie_->checkBoundarySerie(plane.finalTime());
     }
 }
 

@@ -16,7 +16,7 @@ namespace FlumPlane {
 
 class ZHydrographBnd : public Boundary {
 public:
-    ZHydrographBnd(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string, bool coupled);
+    ZHydrographBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, bool coupled);
     void update(double t, double dt) override;
     void computeFluxes(double t, double dt) override;
     double targetLevel() const { return Z_; }

@@ -8,8 +8,7 @@ RiemannSolverKind riemannSolverKind(const std::string& word) {
     if (word == "hll") return RiemannSolverKind::HLL;
     if (word == "hllc") return RiemannSolverKind::HLLC;
     if (word == "exact") return RiemannSolverKind::Exact;
-    Flumaris::report(1, "Unkown type of Riemann solver '" + word + "'");
-    return RiemannSolverKind::Exact;  // not reached: the error ends the run
+    Flumaris::fatal("Unkown type of Riemann solver '" + word + "'");
 }
 
 }  // namespace FlumPlane

@@ -15,7 +15,7 @@ UpstreamDirection upstreamDirectionFromWord(const std::string& word)
     std::transform(w.begin(), w.end(), w.begin(), [](unsigned char c) { return std::tolower(c); });
     if (w == "left") return UpstreamDirection::Left;
     if (w == "right") return UpstreamDirection::Right;
-    Flumaris::report(1, "Unknown upstream_direction '" + word +
+    Flumaris::fatal("Unknown upstream_direction '" + word +
                             "' in a STRINGDEF block.\nPlease choose 'left' or 'right' and correct the command file.");
     return UpstreamDirection::Undefined;
 }
@@ -24,7 +24,7 @@ EdgeString::EdgeString(const Grid& grid, const StringDef& def)
     : name_(def.name), nodeIds_(def.nodeIds), upstream_(def.upstream)
 {
     if (nodeIds_.size() < 2) {
-        Flumaris::report(1, "The STRINGDEF with name '" + name_ +
+        Flumaris::fatal("The STRINGDEF with name '" + name_ +
                                 "' has too few node id's assigned. You have to specify at least two node id's to "
                                 "define a string.");
     }
@@ -35,7 +35,7 @@ EdgeString::EdgeString(const Grid& grid, const StringDef& def)
             std::ostringstream s;
             s << "The STRINGDEF with name '" << name_ << "' contains the node id " << id
               << ", which is not in the grid file.\nPlease correct the node_ids of this STRINGDEF.";
-            Flumaris::report(1, s.str());
+            Flumaris::fatal(s.str());
         }
         nodes_.push_back(n);
     }
@@ -46,7 +46,7 @@ EdgeString::EdgeString(const Grid& grid, const StringDef& def)
             s << "The STRINGDEF with name '" << name_ << "': the nodes " << nodeIds_[k] << " and " << nodeIds_[k + 1]
               << " are not joined by an edge of the grid.\nSuccessive node id's of a string must share an edge; "
                  "please correct the node_ids of this STRINGDEF.";
-            Flumaris::report(1, s.str());
+            Flumaris::fatal(s.str());
         }
         edges_.push_back(i);
         edgeSigns_.push_back(grid.edgeNode1_[i] == nodes_[k] ? 1.0 : -1.0);

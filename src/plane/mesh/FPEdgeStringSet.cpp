@@ -7,7 +7,7 @@ namespace FlumPlane {
 const EdgeString& EdgeStringSet::add(const Grid& grid, const StringDef& def)
 {
     if (find(def.name)) {
-        Flumaris::report(1, "Two string definitions in STRINGDEF blocks share the same name: '" + def.name +
+        Flumaris::fatal("Two string definitions in STRINGDEF blocks share the same name: '" + def.name +
                                 "' Every string definition should have a unique name.");
     }
     strings_.emplace_back(grid, def);

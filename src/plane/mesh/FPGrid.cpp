@@ -51,7 +51,7 @@ int Grid::addNode(int fileId, double x, double y, double z)
     if (!nodeIndex_.emplace(fileId, n).second) {
         std::ostringstream s;
         s << "The node id " << fileId << " is used twice in the grid file!\nEvery node needs its own id.";
-        Flumaris::report(1, s.str());
+        Flumaris::fatal(s.str());
     }
     nodeX_.push_back(x);
     nodeY_.push_back(y);
@@ -66,13 +66,13 @@ int Grid::addElement(int fileId, std::span<const int> nodes, int material)
     if (nn != 3 && nn != 4) {
         std::ostringstream s;
         s << "Element #" << fileId << " has " << nn << " nodes; only triangles and quadrilaterals are supported.";
-        Flumaris::report(1, s.str());
+        Flumaris::fatal(s.str());
     }
     const int e = numElements();
     if (!elemIndex_.emplace(fileId, e).second) {
         std::ostringstream s;
         s << "The element id " << fileId << " is used twice in the grid file!\nEvery element needs its own id.";
-        Flumaris::report(1, s.str());
+        Flumaris::fatal(s.str());
     }
     elemId_.push_back(fileId);
     elemMaterial_.push_back(material);
@@ -127,7 +127,7 @@ void Grid::computeElementGeometry(int e)
         std::ostringstream s;
         s << "Negative value for area of element #" << elemId_[e] << "!\n"
           << (nn == 3 ? "Check the elment node definition sequence." : "Check the element node definition sequence!");
-        Flumaris::report(1, s.str());
+        Flumaris::fatal(s.str());
     }
     // The edge normals and the left/right rule rely on counter-clockwise rings.
     if (signedTwice < 0.0) {
@@ -135,7 +135,7 @@ void Grid::computeElementGeometry(int e)
         s << "Element #" << elemId_[e] << " has its nodes in clockwise order!\n"
           << "The nodes of every element must be listed counter-clockwise. "
              "Check the element node definition sequence.";
-        Flumaris::report(1, s.str());
+        Flumaris::fatal(s.str());
     }
 
     elemArea_[e] = area;
@@ -225,7 +225,7 @@ void Grid::buildEdges()
                   << " belongs to more than two elements (" << elemId_[e0] << ", " << elemId_[edgeRight_[i]] << ", "
                   << elemId_[e1] << ").";
                 Flumaris::report(5, s.str());
-                Flumaris::report(1, "Fatal Error in Edge-ordering routine: No match found.\nPlease check your grid.\n"
+                Flumaris::fatal("Fatal Error in Edge-ordering routine: No match found.\nPlease check your grid.\n"
                                     "If the grid seems to be valid, contact the developers");
             }
             // The right element must run the edge the other way round; otherwise
@@ -235,7 +235,7 @@ void Grid::buildEdges()
                 s << "The elements " << elemId_[e0] << " and " << elemId_[e1] << " lie on the same side of the edge "
                   << "between the nodes " << nodeId_[n1] << " and " << nodeId_[n2] << " (overlapping elements).";
                 Flumaris::report(5, s.str());
-                Flumaris::report(1, "Fatal Error in finding neighboring elements routine. \nPlease contact the developers");
+                Flumaris::fatal("Fatal Error in finding neighboring elements routine. \nPlease contact the developers");
             }
             edgeRight_[i] = e1;
             elemEdges_[kMaxNodes * e1 + other.k] = i;
@@ -249,7 +249,7 @@ void Grid::buildEdges()
     for (int e = 0; e < ne; ++e) {
         for (int k = 0; k < elemNumNodes_[e]; ++k) {
             if (elemEdges_[kMaxNodes * e + k] == kNone)
-                Flumaris::report(1, "Fatal Error in Edge-ordering routine: Not enough matches found.\n"
+                Flumaris::fatal("Fatal Error in Edge-ordering routine: Not enough matches found.\n"
                                     "There is probably a problem with your grid.\n"
                                     "If the grid seems to be valid, contact the developers");
         }
@@ -388,7 +388,7 @@ int Grid::elementIndexOfId(int fileId) const
         std::ostringstream s;
         s << "Element " << fileId << " does not exist! Check your input file! There are currently "
           << numElements() << " elements.";
-        Flumaris::report(1, s.str());
+        Flumaris::fatal(s.str());
     }
     return it->second;
 }
@@ -423,7 +423,7 @@ void Grid::writeEdgeFile(const std::string& path) const
 {
     std::FILE* f = std::fopen(path.c_str(), "w");
     if (!f) {
-        Flumaris::report(1, "Cannot open the file '" + path + "' for writing geometry information!");
+        Flumaris::fatal("Cannot open the file '" + path + "' for writing geometry information!");
         return;
     }
     fmt::memory_buffer out;

@@ -38,7 +38,7 @@ void GridQualityCheck::append(const std::string& text)
 {
     std::ofstream out(errFile_, errFileStarted_ ? std::ios::app : std::ios::trunc);
     if (!out) {
-        Flumaris::report(1, "Cannot open the file '" + errFile_ + "' for writing the mesh check report!");
+        Flumaris::fatal("Cannot open the file '" + errFile_ + "' for writing the mesh check report!");
         return;
     }
     errFileStarted_ = true;
@@ -54,7 +54,7 @@ void GridQualityCheck::checkDisjointNodes()
     }
     if (ids.empty()) return;
     append("Following nodes don't belong any element!!!\n" + std::string(43, '-') + "\n" + ids + "\n");
-    Flumaris::report(1, "There are some nodes, which don't belong to any element!\nPlease check the mesh file!\n"
+    Flumaris::fatal("There are some nodes, which don't belong to any element!\nPlease check the mesh file!\n"
                         "See the file geofile_Grid.err for the node numbers.");
 }
 
@@ -128,7 +128,7 @@ void GridQualityCheck::checkConcave()
                        "Following concave quadrilateral elements have been found!\n",
                        count) +
            ids + "\n");
-    Flumaris::report(1, "Some concave quadrilateral elements were found !\n"
+    Flumaris::fatal("Some concave quadrilateral elements were found !\n"
                         "These elements are not allowed within the program!\n"
                         "See the file XXX_Grid.err for the element numbers\n"
                         "where XXX is the name of the grid File.");

@@ -19,7 +19,7 @@ std::string readWholeFile(const std::string& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
-        Flumaris::report(1, "Error: The grid file '" + path +
+        Flumaris::fatal("Error: The grid file '" + path +
                                 "' could not be opened.\nPlease check the file name in the GEOMETRY block.");
         return {};
     }
@@ -101,7 +101,7 @@ bool isElementCard(std::string_view l) { return l.size() >= 2 && l[0] == 'E' && 
 
 [[noreturn]] void outOfMemory(const char* what, std::size_t count)
 {
-    Flumaris::report(1, fmt::format("The grid size exceeds the available memory capacities.\n{}{}"
+    Flumaris::fatal(fmt::format("The grid size exceeds the available memory capacities.\n{}{}"
                                     "\nThe grid could not be initialized, not enough memory.",
                                     what, count));
     throw std::bad_alloc();  // not reached: a level-1 report throws
@@ -162,7 +162,7 @@ void InputSMS::read(const std::string& fileName, Grid& grid)
             int id = 0;
             double x = 0.0, y = 0.0, z = 0.0;
             if (!(f.skip() && f.integer(id) && f.number(x) && f.number(y) && f.number(z)))
-                Flumaris::report(1, "Error occured reading the nodes from the grid file!\nThe card '" +
+                Flumaris::fatal("Error occured reading the nodes from the grid file!\nThe card '" +
                                         std::string(l) + "' is not of the form 'ND id x y z'.");
             grid.addNode(id, x, y, z);
         }
@@ -190,7 +190,7 @@ void InputSMS::read(const std::string& fileName, Grid& grid)
                 }
             }
             ok = ok && f.number(material);
-            if (!ok) Flumaris::report(1, "Error occured reading the elements from the grid file!");
+            if (!ok) Flumaris::fatal("Error occured reading the elements from the grid file!");
             grid.addElement(id, std::span<const int>(nodes, nn), static_cast<int>(material));
         }
     }

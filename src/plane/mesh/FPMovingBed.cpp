@@ -13,11 +13,11 @@ namespace FlumPlane {
 MovingBed::MovingBed(const Grid& grid, const std::string& fileName) : fileName_(Flumaris::normalizePath(fileName))
 {
     std::ifstream in(fileName_);
-    if (!in) Flumaris::report(1, "Error: The moving bed file '" + fileName_ + "' could not be opened.");
+    if (!in) Flumaris::fatal("Error: The moving bed file '" + fileName_ + "' could not be opened.");
     std::string line;
     int lineNo = 0;
     auto fault = [&](const std::string& what) {
-        Flumaris::report(1, fmt::format("Error in the moving bed file '{}' at line {}: {}", fileName_, lineNo, what));
+        Flumaris::fatal(fmt::format("Error in the moving bed file '{}' at line {}: {}", fileName_, lineNo, what));
     };
     while (std::getline(in, line)) {
         ++lineNo;
@@ -43,7 +43,7 @@ MovingBed::MovingBed(const Grid& grid, const std::string& fileName) : fileName_(
             elevations_.push_back(z);
         }
     }
-    if (times_.empty()) Flumaris::report(1, "Error: The moving bed file '" + fileName_ + "' holds no elevations.");
+    if (times_.empty()) Flumaris::fatal("Error: The moving bed file '" + fileName_ + "' holds no elevations.");
     Flumaris::report(5, fmt::format("FLUMplane: moving bed activated for {} nodes.", nodes_.size()));
 }
 
@@ -51,7 +51,7 @@ std::vector<double> MovingBed::elevationsAt(double t) const
 {
     const std::size_t m = nodes_.size();
     if (t < times_.front()) {
-        Flumaris::report(1, fmt::format("x-value (usually = time) smaller than first x-value of boundary serie! "
+        Flumaris::fatal(fmt::format("x-value (usually = time) smaller than first x-value of boundary serie! "
                                         "(x-value: {} first value: {})",
                                         t, times_.front()));
     }

@@ -17,7 +17,7 @@ NodeString::NodeString(const Grid& grid, std::string name, const std::vector<int
             std::ostringstream s;
             s << "Node " << id << " does not exist! Check your input file! There are currently " << grid.numNodes()
               << " nodes.";
-            Flumaris::report(1, s.str());
+            Flumaris::fatal(s.str());
         }
         nodes_.push_back(n);
     }

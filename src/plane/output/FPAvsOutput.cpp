@@ -3,7 +3,7 @@
 #include <fmt/format.h>
 
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 
 namespace FlumPlane {
 
@@ -11,7 +11,7 @@ namespace {
 constexpr int kCountWidth = 10;
 }
 
-FPAvsOutput::FPAvsOutput(const FLUMplane_2d& plane, double interval)
+FPAvsOutput::FPAvsOutput(const PlaneView& plane, double interval)
     : plane_(plane), values_(plane, -1000000.0), clock_(interval) {}
 
 FPAvsOutput::~FPAvsOutput() {
@@ -21,8 +21,8 @@ FPAvsOutput::~FPAvsOutput() {
 void FPAvsOutput::initialize(double t) {
     const std::string name = plane_.outputPrefix() + "_Movie_AVS.inp";
     file_ = std::fopen(name.c_str(), "w+b");
-    if (!file_) Flumaris::report(1, "Could not open file '" + name + "' for writing");
-    const std::string head = fmt::format("# AVS UCD file of {}\n{:>{}}\ndata\n", plane_.getName(), 0, kCountWidth);
+    if (!file_) Flumaris::fatal("Could not open file '" + name + "' for writing");
+    const std::string head = fmt::format("# AVS UCD file of {}\n{:>{}}\ndata\n", plane_.name(), 0, kCountWidth);
     std::fwrite(head.data(), 1, head.size(), file_);
     clock_.start(t);
     write(t);
@@ -57,7 +57,7 @@ void FPAvsOutput::write(double t) {
     }
     std::fseek(file_, std::ftell(file_), SEEK_SET);
     std::fwrite(count.data(), 1, count.size(), file_);
-    if (std::fflush(file_) != 0) Flumaris::report(1, "Could not write to the AVS output file of " + plane_.getName());
+    if (std::fflush(file_) != 0) Flumaris::fatal("Could not write to the AVS output file of " + plane_.name());
     clock_.written(t);
 }
 

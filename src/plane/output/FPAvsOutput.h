@@ -10,11 +10,11 @@
 
 namespace FlumPlane {
 
-class FLUMplane_2d;
+class PlaneView;
 
 class FPAvsOutput final : public FPOutput {
 public:
-    FPAvsOutput(const FLUMplane_2d& plane, double interval);
+    FPAvsOutput(const PlaneView& plane, double interval);
     ~FPAvsOutput() override;
 
     void initialize(double t) override;
@@ -26,7 +26,7 @@ public:
 
 private:
     void write(double t);
-    const FLUMplane_2d& plane_;
+    const PlaneView& plane_;
     FPFieldValues values_;
     FPOutputClock clock_;
     std::FILE* file_ = nullptr;

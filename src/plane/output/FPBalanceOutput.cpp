@@ -4,21 +4,22 @@
 #include <cmath>
 
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 
+using Flumaris::fatal;
 using Flumaris::report;
 
 namespace FlumPlane {
 
-FPBalanceOutput::FPBalanceOutput(const FLUMplane_2d& plane, const std::vector<std::string>& values, double interval)
+FPBalanceOutput::FPBalanceOutput(const PlaneView& plane, const std::vector<std::string>& values, double interval)
     : plane_(plane), clock_(interval) {
     for (const std::string& v : values) {
         if (v == "timestep") timestep_ = true;
         else if (v == "water_volume") volume_ = true;
         else if (v == "sediment")
-            report(1, "Error: The balance value 'sediment' needs sediment transport (a MORPHOLOGY block), which this "
+            fatal("Error: The balance value 'sediment' needs sediment transport (a MORPHOLOGY block), which this "
                       "version of FLUMARIS does not compute yet.\nPlease remove it from balance_values and restart the program.");
-        else report(1, "value '" + v + "' is unknown!");
+        else fatal("value '" + v + "' is unknown!");
     }
     if (values.empty()) timestep_ = volume_ = true;
 }
@@ -34,7 +35,7 @@ void FPBalanceOutput::initialize(double t) {
     fmt::format_to(out, "\n");
     file_.writeRecord(buf);
     clock_.start(t);
-    lastDt_ = plane_.getTimeStep();
+    lastDt_ = plane_.timeStep();
     write(t);
 }
 

@@ -10,12 +10,12 @@
 
 namespace FlumPlane {
 
-class FLUMplane_2d;
+class PlaneView;
 
 class FPBalanceOutput final : public FPOutput {
 public:
     // values: "timestep", "water_volume" ("sediment" needs sediment transport).
-    FPBalanceOutput(const FLUMplane_2d& plane, const std::vector<std::string>& values, double interval);
+    FPBalanceOutput(const PlaneView& plane, const std::vector<std::string>& values, double interval);
 
     void initialize(double t) override;
     void afterStep(double t, double dt) override;
@@ -24,7 +24,7 @@ public:
 
 private:
     void write(double t);
-    const FLUMplane_2d& plane_;
+    const PlaneView& plane_;
     bool timestep_ = false, volume_ = false;
     FPOutputClock clock_;
     FLUMtools::FTTextFile file_;

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 
 using FLUMtools::FTField;
 using FLUMtools::FTLocation;
 
 namespace FlumPlane {
 
-FPFieldOutput::FPFieldOutput(const FLUMplane_2d& plane, FieldOutputSettings settings)
+FPFieldOutput::FPFieldOutput(const PlaneView& plane, FieldOutputSettings settings)
     : plane_(plane), settings_(std::move(settings)), values_(plane, settings_.thresholdWse),
       mesh_(toolsMesh(plane.grid())), clock_(settings_.interval) {
     auto addPlain = [&](const std::string& name) {

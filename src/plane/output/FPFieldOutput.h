@@ -14,7 +14,7 @@
 
 namespace FlumPlane {
 
-class FLUMplane_2d;
+class PlaneView;
 
 struct FieldOutputSettings {
     FLUMtools::FTLocation where = FLUMtools::FTLocation::Node;
@@ -31,7 +31,7 @@ struct FieldOutputSettings {
 class FPFieldOutput final : public FPOutput {
 public:
     // Checks every value name (unknown or unavailable values stop the run).
-    FPFieldOutput(const FLUMplane_2d& plane, FieldOutputSettings settings);
+    FPFieldOutput(const PlaneView& plane, FieldOutputSettings settings);
     ~FPFieldOutput() override;
 
     void initialize(double t) override;
@@ -57,7 +57,7 @@ private:
     void write(double t);
     void openSinks();
 
-    const FLUMplane_2d& plane_;
+    const PlaneView& plane_;
     FieldOutputSettings settings_;
     FPFieldValues values_;
     FLUMtools::FTMesh2D mesh_;

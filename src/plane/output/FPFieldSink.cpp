@@ -14,6 +14,7 @@
 #include "tools/FTTextFile.h"
 #include "tools/FTVtkWriter.h"
 
+using Flumaris::fatal;
 using Flumaris::report;
 using FLUMtools::FTField;
 using FLUMtools::FTLocation;
@@ -102,7 +103,7 @@ public:
 
 private:
     void check(int code) {
-        if (code != 0) report(1, fmt::format("tecplot failed and returned {}: {}", code, writer_.lastError()));
+        if (code != 0) fatal(fmt::format("tecplot failed and returned {}: {}", code, writer_.lastError()));
     }
     const FTMesh2D& mesh_;
     FTLocation where_;
@@ -148,7 +149,7 @@ public:
         ids_.resize(ids.size());
         for (std::size_t k = 0; k < ids.size(); ++k) ids_[k] = ids[order_[k]];
         for (std::size_t k = 1; k < ids_.size(); ++k)
-            if (ids_[k] == ids_[k - 1]) report(1, fmt::format("Error: The mesh id {} is used twice; SMS output needs unique ids.", ids_[k]));
+            if (ids_[k] == ids_[k - 1]) fatal(fmt::format("Error: The mesh id {} is used twice; SMS output needs unique ids.", ids_[k]));
         for (const FTField& f : layout)
             writers_.push_back(std::make_unique<FLUMtools::FTSmsWriter>(
                 o.stem + locationTag(o.where) + "_" + f.name + ".sol", f.name, f.components > 1,
@@ -200,7 +201,7 @@ FieldFormat fieldFormatFromWord(const std::string& word) {
     if (word == "tecplot") return FieldFormat::Tecplot;
     if (word == "vtk") return FieldFormat::Vtk;
     if (word == "shape") return FieldFormat::Shape;
-    report(1, "Error: The output format '" + word +
+    fatal("Error: The output format '" + word +
                   "' is unknown.\nPlease choose ascii, sms, tecplot, shape or vtk and restart the program.");
     return FieldFormat::Ascii;
 }

@@ -5,64 +5,124 @@
 
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 
-using Flumaris::report;
+using Flumaris::fatal;
 using FLUMtools::FTLocation;
 
 namespace FlumPlane {
 
 namespace {
 
-struct ValueDef {
-    const char* name;
-    FTLocation native;
-    int components;
-    const char* missingModel;  // null when the subdomain computes the value
-};
-
 constexpr const char* kSusp = "suspended load";
 constexpr const char* kBed = "sediment transport (a MORPHOLOGY block)";
 constexpr const char* kSub = "a coupled subsurface subdomain";
 constexpr const char* kSrc = "the stored source terms of the element update";
 
-const ValueDef kValues[] = {
-    {"depth", FTLocation::Element, 1, nullptr},
-    {"velocity", FTLocation::Element, 2, nullptr},
-    {"wse", FTLocation::Element, 1, nullptr},
-    {"z_element", FTLocation::Element, 1, nullptr},
-    {"friction", FTLocation::Element, 1, nullptr},
-    {"tau", FTLocation::Element, 1, nullptr},
-    {"abs_velocity", FTLocation::Element, 1, nullptr},
-    {"specific_discharge", FTLocation::Element, 1, nullptr},
-    {"external_source_discharge", FTLocation::Element, 1, nullptr},
-    {"balance_discharge_fluxes", FTLocation::Element, 1, nullptr},
-    {"balance_momentum_fluxes", FTLocation::Element, 2, nullptr},
-    {"z_node", FTLocation::Node, 1, nullptr},
-    {"deltaz", FTLocation::Node, 1, nullptr},
-    {"concentration", FTLocation::Element, 1, kSusp},
-    {"susp_load", FTLocation::Element, 1, kSusp},
-    {"susp_net_deposition_rate", FTLocation::Element, 1, kSusp},
-    {"susp_grain_conc", FTLocation::Element, 1, kSusp},
-    {"susp_total_pickup", FTLocation::Element, 1, kSusp},
-    {"susp_total_deposition", FTLocation::Element, 1, kSusp},
-    {"susp_grain_pickup", FTLocation::Element, 1, kSusp},
-    {"susp_grain_deposition", FTLocation::Element, 1, kSusp},
-    {"susp_deltaz", FTLocation::Node, 1, kSusp},
-    {"theta_critical", FTLocation::Element, 1, kBed},
-    {"grain_size", FTLocation::Node, 1, kBed},
-    {"grain_bedload", FTLocation::Node, 1, kBed},
-    {"bedload_vec", FTLocation::Node, 2, kBed},
-    {"sediment_sum", FTLocation::Node, 1, kBed},
-    {"saturation", FTLocation::Element, 1, kSub},
-    {"pore_pressure", FTLocation::Element, 1, kSub},
-    {"source_bed", FTLocation::Element, 2, kSrc},
-    {"source_friction", FTLocation::Element, 2, kSrc},
-    {"source_wall_friction", FTLocation::Element, 2, kSrc},
-    {"source_internal_friction", FTLocation::Element, 2, kSrc},
+// One value at one element or node of its native location.
+struct ValueArgs {
+    const Grid& g;
+    const FPState& s;
+    double hmin;
+    double thresholdWse;
+    bool useThreshold;
+    const std::vector<double>& initialNodeZ;
+};
+using ValueFormula = void (*)(const ValueArgs&, int, double*);
+
+struct ValueDef {
+    const char* name;
+    FTLocation native;
+    int components;
+    ValueFormula formula;       // null for values of models this version does not compute
+    const char* missingModel;   // what such a value needs
 };
 
+void tau(const ValueArgs& a, int e, double* out) {
+    // tau = rho u*^2 with the velocity coefficient cf = u / u*.
+    if (a.s.h_[e] < a.hmin || a.s.speed_[e] <= 0.0) {
+        out[0] = 0.0;
+        return;
+    }
+    if (a.s.cf_[e] == 0.0) fatal("Friction factor cf is zero, division by zero! (Use NoFriction class instead)");
+    const double ustar = a.s.speed_[e] / a.s.cf_[e];
+    out[0] = Flumaris::settings().waterDensity_ * ustar * ustar;
+    if (!std::isfinite(out[0])) fatal("error, indefinite tau in output");
+}
+
+const ValueDef kValues[] = {
+    {"depth", FTLocation::Element, 1, [](const ValueArgs& a, int e, double* o) { o[0] = a.s.h_[e]; }, nullptr},
+    {"velocity", FTLocation::Element, 2,
+     [](const ValueArgs& a, int e, double* o) {
+         o[0] = a.s.u_[e];
+         o[1] = a.s.v_[e];
+     },
+     nullptr},
+    {"wse", FTLocation::Element, 1,
+     [](const ValueArgs& a, int e, double* o) {
+         o[0] = a.s.h_[e] >= a.hmin ? a.s.h_[e] + a.g.elemZb_[e] : (a.useThreshold ? a.thresholdWse : a.g.elemZb_[e]);
+     },
+     nullptr},
+    {"z_element", FTLocation::Element, 1, [](const ValueArgs& a, int e, double* o) { o[0] = a.g.elemZb_[e]; }, nullptr},
+    {"friction", FTLocation::Element, 1, [](const ValueArgs& a, int e, double* o) { o[0] = a.s.cf_[e]; }, nullptr},
+    {"tau", FTLocation::Element, 1, tau, nullptr},
+    {"abs_velocity", FTLocation::Element, 1, [](const ValueArgs& a, int e, double* o) { o[0] = a.s.speed_[e]; }, nullptr},
+    {"specific_discharge", FTLocation::Element, 1,
+     [](const ValueArgs& a, int e, double* o) { o[0] = a.s.speed_[e] * a.s.h_[e]; }, nullptr},
+    {"external_source_discharge", FTLocation::Element, 1,
+     [](const ValueArgs& a, int e, double* o) { o[0] = a.s.sourceRate_[e] * a.g.elemArea_[e]; }, nullptr},
+    {"balance_discharge_fluxes", FTLocation::Element, 1,
+     [](const ValueArgs& a, int e, double* o) { o[0] = a.s.sumMass_[e]; }, nullptr},
+    {"balance_momentum_fluxes", FTLocation::Element, 2,
+     [](const ValueArgs& a, int e, double* o) {
+         o[0] = a.s.sumMomX_[e];
+         o[1] = a.s.sumMomY_[e];
+     },
+     nullptr},
+    {"z_node", FTLocation::Node, 1, [](const ValueArgs& a, int n, double* o) { o[0] = a.g.nodeZ_[n]; }, nullptr},
+    {"deltaz", FTLocation::Node, 1,
+     [](const ValueArgs& a, int n, double* o) { o[0] = a.g.nodeZ_[n] - a.initialNodeZ[n]; }, nullptr},
+    {"concentration", FTLocation::Element, 1, nullptr, kSusp},
+    {"susp_load", FTLocation::Element, 1, nullptr, kSusp},
+    {"susp_net_deposition_rate", FTLocation::Element, 1, nullptr, kSusp},
+    {"susp_grain_conc", FTLocation::Element, 1, nullptr, kSusp},
+    {"susp_total_pickup", FTLocation::Element, 1, nullptr, kSusp},
+    {"susp_total_deposition", FTLocation::Element, 1, nullptr, kSusp},
+    {"susp_grain_pickup", FTLocation::Element, 1, nullptr, kSusp},
+    {"susp_grain_deposition", FTLocation::Element, 1, nullptr, kSusp},
+    {"susp_deltaz", FTLocation::Node, 1, nullptr, kSusp},
+    {"theta_critical", FTLocation::Element, 1, nullptr, kBed},
+    {"grain_size", FTLocation::Node, 1, nullptr, kBed},
+    {"grain_bedload", FTLocation::Node, 1, nullptr, kBed},
+    {"bedload_vec", FTLocation::Node, 2, nullptr, kBed},
+    {"sediment_sum", FTLocation::Node, 1, nullptr, kBed},
+    {"saturation", FTLocation::Element, 1, nullptr, kSub},
+    {"pore_pressure", FTLocation::Element, 1, nullptr, kSub},
+    {"source_bed", FTLocation::Element, 2, nullptr, kSrc},
+    {"source_friction", FTLocation::Element, 2, nullptr, kSrc},
+    {"source_wall_friction", FTLocation::Element, 2, nullptr, kSrc},
+    {"source_internal_friction", FTLocation::Element, 2, nullptr, kSrc},
+};
+
+const ValueDef& definition(const std::string& name) {
+    for (const ValueDef& d : kValues) {
+        if (name != d.name) continue;
+        if (!d.formula)
+            fatal("Error: The output value '" + name + "' needs " + d.missingModel +
+                  ", which this version of FLUMARIS does not compute yet.\nPlease remove '" + name +
+                  "' from the output values and restart the program.");
+        return d;
+    }
+    fatal("Value type '" + name + "' is invalid!");
+}
+
 }  // namespace
+
+std::vector<std::string> FPFieldValues::names() {
+    std::vector<std::string> out;
+    for (const ValueDef& d : kValues) out.emplace_back(d.name);
+    return out;
+}
 
 FLUMtools::FTMesh2D toolsMesh(const Grid& g) {
     std::vector<FLUMtools::FTMesh2D::Element> elements(static_cast<std::size_t>(g.numElements()));
@@ -77,7 +137,7 @@ FLUMtools::FTMesh2D toolsMesh(const Grid& g) {
     return mesh;
 }
 
-FPFieldValues::FPFieldValues(const FLUMplane_2d& plane, double thresholdWse)
+FPFieldValues::FPFieldValues(const PlaneView& plane, double thresholdWse)
     : plane_(plane), thresholdWse_(thresholdWse), useThreshold_(thresholdWse > -999999.0),
       initialNodeZ_(plane.grid().nodeZ_) {
     const Grid& g = plane.grid();
@@ -90,130 +150,50 @@ FPFieldValues::FPFieldValues(const FLUMplane_2d& plane, double thresholdWse)
 }
 
 FPFieldValues::Info FPFieldValues::info(const std::string& name) {
-    for (const ValueDef& d : kValues) {
-        if (name != d.name) continue;
-        if (d.missingModel)
-            report(1, "Error: The output value '" + name + "' needs " + d.missingModel +
-                          ", which this version of FLUMARIS does not compute yet.\nPlease remove '" + name +
-                          "' from the output values and restart the program.");
-        return {d.native, d.components};
-    }
-    report(1, "Value type '" + name + "' is invalid!");
-    return {};
+    const ValueDef& d = definition(name);
+    return {d.native, d.components};
 }
 
 void FPFieldValues::computeNative(const std::string& name, std::vector<double>& out) const {
+    const ValueDef& d = definition(name);
     const Grid& g = plane_.grid();
-    const FPState& s = plane_.state();
-    const std::size_t ne = static_cast<std::size_t>(g.numElements());
-    const double hmin = plane_.eulerSettings().hmin;
-    const Info in = info(name);
-    out.resize((in.native == FTLocation::Element ? ne : static_cast<std::size_t>(g.numNodes())) *
-               static_cast<std::size_t>(in.components));
-    if (name == "depth") {
-        out.assign(s.h_.begin(), s.h_.end());
-    } else if (name == "velocity") {
-        for (std::size_t e = 0; e < ne; ++e) {
-            out[2 * e] = s.u_[e];
-            out[2 * e + 1] = s.v_[e];
-        }
-    } else if (name == "wse") {
-        for (std::size_t e = 0; e < ne; ++e)
-            out[e] = s.h_[e] >= hmin ? s.h_[e] + g.elemZb_[e] : (useThreshold_ ? thresholdWse_ : g.elemZb_[e]);
-    } else if (name == "z_element") {
-        out.assign(g.elemZb_.begin(), g.elemZb_.end());
-    } else if (name == "friction") {
-        out.assign(s.cf_.begin(), s.cf_.end());
-    } else if (name == "tau") {
-        // tau = rho u*^2 with the velocity coefficient cf = u / u*.
-        const double rho = Flumaris::settings().waterDensity_;
-        for (std::size_t e = 0; e < ne; ++e) {
-            if (s.h_[e] < hmin || s.speed_[e] <= 0.0) {
-                out[e] = 0.0;
-                continue;
-            }
-            if (s.cf_[e] == 0.0)
-                report(1, "Friction factor cf is zero, division by zero! (Use NoFriction class instead)");
-            const double ustar = s.speed_[e] / s.cf_[e];
-            out[e] = rho * ustar * ustar;
-            if (!std::isfinite(out[e])) report(1, "error, indefinite tau in output");
-        }
-    } else if (name == "abs_velocity") {
-        out.assign(s.speed_.begin(), s.speed_.end());
-    } else if (name == "specific_discharge") {
-        for (std::size_t e = 0; e < ne; ++e) out[e] = s.speed_[e] * s.h_[e];
-    } else if (name == "external_source_discharge") {
-        for (std::size_t e = 0; e < ne; ++e) out[e] = s.sourceRate_[e] * g.elemArea_[e];
-    } else if (name == "balance_discharge_fluxes") {
-        out.assign(s.sumMass_.begin(), s.sumMass_.end());
-    } else if (name == "balance_momentum_fluxes") {
-        for (std::size_t e = 0; e < ne; ++e) {
-            out[2 * e] = s.sumMomX_[e];
-            out[2 * e + 1] = s.sumMomY_[e];
-        }
-    } else if (name == "z_node") {
-        out.assign(g.nodeZ_.begin(), g.nodeZ_.end());
-    } else if (name == "deltaz") {
-        for (std::size_t n = 0; n < out.size(); ++n) out[n] = g.nodeZ_[n] - initialNodeZ_[n];
-    }
+    const ValueArgs args{g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_};
+    const int n = d.native == FTLocation::Element ? g.numElements() : g.numNodes();
+    const std::size_t c = static_cast<std::size_t>(d.components);
+    out.resize(static_cast<std::size_t>(n) * c);
+    for (int k = 0; k < n; ++k) d.formula(args, k, out.data() + static_cast<std::size_t>(k) * c);
 }
 
 void FPFieldValues::elementValue(const std::string& name, int e, double* out) const {
+    const ValueDef& d = definition(name);
     const Grid& g = plane_.grid();
-    const FPState& s = plane_.state();
-    const Info in = info(name);
-    if (in.native == FTLocation::Node) {
+    if (d.native == FTLocation::Node) {
         const int m = g.elemNumNodes(e);
-        std::fill(out, out + in.components, 0.0);
+        std::fill(out, out + d.components, 0.0);
         double tmp[4];
         for (int j = 0; j < m; ++j) {
             nodeValue(name, g.elemNode(e, j), tmp);
-            for (int k = 0; k < in.components; ++k) out[k] += tmp[k] / m;
+            for (int k = 0; k < d.components; ++k) out[k] += tmp[k] / m;
         }
         return;
     }
-    const double hmin = plane_.eulerSettings().hmin;
-    if (name == "depth") out[0] = s.h_[e];
-    else if (name == "velocity") {
-        out[0] = s.u_[e];
-        out[1] = s.v_[e];
-    } else if (name == "wse") out[0] = s.h_[e] >= hmin ? s.h_[e] + g.elemZb_[e] : (useThreshold_ ? thresholdWse_ : g.elemZb_[e]);
-    else if (name == "z_element") out[0] = g.elemZb_[e];
-    else if (name == "friction") out[0] = s.cf_[e];
-    else if (name == "tau") {
-        if (s.h_[e] < hmin || s.speed_[e] <= 0.0) {
-            out[0] = 0.0;
-        } else {
-            if (s.cf_[e] == 0.0) report(1, "Friction factor cf is zero, division by zero! (Use NoFriction class instead)");
-            const double ustar = s.speed_[e] / s.cf_[e];
-            out[0] = Flumaris::settings().waterDensity_ * ustar * ustar;
-            if (!std::isfinite(out[0])) report(1, "error, indefinite tau in output");
-        }
-    } else if (name == "abs_velocity") out[0] = s.speed_[e];
-    else if (name == "specific_discharge") out[0] = s.speed_[e] * s.h_[e];
-    else if (name == "external_source_discharge") out[0] = s.sourceRate_[e] * g.elemArea_[e];
-    else if (name == "balance_discharge_fluxes") out[0] = s.sumMass_[e];
-    else if (name == "balance_momentum_fluxes") {
-        out[0] = s.sumMomX_[e];
-        out[1] = s.sumMomY_[e];
-    }
+    d.formula({g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_}, e, out);
 }
 
 void FPFieldValues::nodeValue(const std::string& name, int n, double* out) const {
+    const ValueDef& d = definition(name);
     const Grid& g = plane_.grid();
-    const Info in = info(name);
-    if (in.native == FTLocation::Node) {
-        if (name == "z_node") out[0] = g.nodeZ_[n];
-        else if (name == "deltaz") out[0] = g.nodeZ_[n] - initialNodeZ_[n];
+    if (d.native == FTLocation::Node) {
+        d.formula({g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_}, n, out);
         return;
     }
-    std::fill(out, out + in.components, 0.0);
+    std::fill(out, out + d.components, 0.0);
     double tmp[4];
     for (int e : g.elementsOfNode(n)) {
         elementValue(name, e, tmp);
-        for (int k = 0; k < in.components; ++k) out[k] += g.elemArea_[e] * tmp[k];
+        for (int k = 0; k < d.components; ++k) out[k] += g.elemArea_[e] * tmp[k];
     }
-    for (int k = 0; k < in.components; ++k) out[k] *= nodeWeight_[static_cast<std::size_t>(n)];
+    for (int k = 0; k < d.components; ++k) out[k] *= nodeWeight_[static_cast<std::size_t>(n)];
 }
 
 void FPFieldValues::convert(const std::vector<double>& native, const Info& in, FTLocation where,

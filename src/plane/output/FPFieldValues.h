@@ -10,7 +10,7 @@
 
 namespace FlumPlane {
 
-class FLUMplane_2d;
+class PlaneView;
 class Grid;
 
 // The mesh as the result-file writers see it (node and element ids of the mesh file).
@@ -19,7 +19,7 @@ FLUMtools::FTMesh2D toolsMesh(const Grid& grid);
 class FPFieldValues {
 public:
     // thresholdWse: wse written for dry elements; below -999999 the bed elevation.
-    FPFieldValues(const FLUMplane_2d& plane, double thresholdWse);
+    FPFieldValues(const PlaneView& plane, double thresholdWse);
 
     struct Info {
         FLUMtools::FTLocation native = FLUMtools::FTLocation::Element;
@@ -29,6 +29,8 @@ public:
     // and for values that need a model this subdomain does not run.
     static Info info(const std::string& name);
     static bool isVector(const std::string& name) { return info(name).components > 1; }
+    // Every value name of the table, computed or not (the schema lists the same).
+    static std::vector<std::string> names();
 
     // Values of name at its native location, components interleaved.
     void computeNative(const std::string& name, std::vector<double>& out) const;
@@ -47,7 +49,7 @@ public:
     void nodesToElements(const std::vector<double>& node, int components, std::vector<double>& out) const;
 
 private:
-    const FLUMplane_2d& plane_;
+    const PlaneView& plane_;
     double thresholdWse_;
     bool useThreshold_;
     std::vector<double> initialNodeZ_;

@@ -4,9 +4,11 @@
 
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
+#include "plane/boundary/FPBoundaryCondition.h"
 #include "plane/output/FPFieldValues.h"
 
+using Flumaris::fatal;
 using Flumaris::report;
 
 namespace FlumPlane {
@@ -29,7 +31,7 @@ std::vector<std::string> defaultIfEmpty(const std::vector<std::string>& v, std::
 struct EdgeMean {
     double h = 0.0, u = 0.0, v = 0.0, wse = 0.0;
 };
-EdgeMean edgeMean(const FLUMplane_2d& plane, int i) {
+EdgeMean edgeMean(const PlaneView& plane, int i) {
     const Grid& g = plane.grid();
     const FPState& s = plane.state();
     const int l = g.edgeLeft_[i], r = g.edgeRight_[i];
@@ -46,16 +48,16 @@ EdgeMean edgeMean(const FLUMplane_2d& plane, int i) {
 }
 
 void needsSediment(const std::string& value, const std::string& model) {
-    report(1, "Error: The history value '" + value + "' needs " + model +
+    fatal("Error: The history value '" + value + "' needs " + model +
                   ", which this version of FLUMARIS does not compute yet.\nPlease remove it from the output values and "
                   "restart the program.");
 }
 
 }  // namespace
 
-double stringDischarge(const FLUMplane_2d& plane, const EdgeString& string) {
+double stringDischarge(const PlaneView& plane, const EdgeString& string) {
     if (!string.hasUpstreamDirection())
-        report(1, "EdgeString " + string.name() + " has no upstream direction defined.");
+        fatal("EdgeString " + string.name() + " has no upstream direction defined.");
     const FPState& s = plane.state();
     double q = 0.0;
     for (std::size_t k = 0; k < string.edges().size(); ++k) q += s.fluxMass_[string.edges()[k]] * string.edgeSigns()[k];
@@ -63,7 +65,7 @@ double stringDischarge(const FLUMplane_2d& plane, const EdgeString& string) {
     return string.upstreamDirection() == UpstreamDirection::Left ? q : -q;
 }
 
-std::vector<HistoryItem> elementHistoryItems(const FLUMplane_2d& plane, const std::vector<int>& ids,
+std::vector<HistoryItem> elementHistoryItems(const PlaneView& plane, const std::vector<int>& ids,
                                              const std::vector<std::string>& values) {
     auto fv = std::make_shared<FPFieldValues>(plane, -1000000.0);
     std::vector<HistoryItem> items;
@@ -80,14 +82,14 @@ std::vector<HistoryItem> elementHistoryItems(const FLUMplane_2d& plane, const st
     return items;
 }
 
-std::vector<HistoryItem> nodeHistoryItems(const FLUMplane_2d& plane, const std::vector<int>& ids,
+std::vector<HistoryItem> nodeHistoryItems(const PlaneView& plane, const std::vector<int>& ids,
                                           const std::vector<std::string>& values) {
     auto fv = std::make_shared<FPFieldValues>(plane, -1000000.0);
     std::vector<HistoryItem> items;
     for (int id : ids) {
         const int n = plane.grid().nodeIndexOfId(id);
         if (n == Grid::kNone)
-            report(1, "Error: The node id " + std::to_string(id) +
+            fatal("Error: The node id " + std::to_string(id) +
                           " of the node_history output is not in the mesh.\nPlease correct the command file.");
         HistoryItem item{"node_" + std::to_string(id), {}};
         for (const ValueRequest& r : parseValueRequests(defaultIfEmpty(values, {"depth", "wse", "velocity"}))) {
@@ -100,7 +102,7 @@ std::vector<HistoryItem> nodeHistoryItems(const FLUMplane_2d& plane, const std::
     return items;
 }
 
-std::vector<HistoryItem> edgeHistoryItems(const FLUMplane_2d& plane, const std::vector<std::string>& edges,
+std::vector<HistoryItem> edgeHistoryItems(const PlaneView& plane, const std::vector<std::string>& edges,
                                           const std::vector<std::string>& values) {
     const Grid& g = plane.grid();
     const double grav = Flumaris::settings().gravity();
@@ -109,7 +111,7 @@ std::vector<HistoryItem> edgeHistoryItems(const FLUMplane_2d& plane, const std::
         const std::size_t colon = text.find(':');
         if (colon == std::string::npos || colon == 0 || colon + 1 == text.size() ||
             text.find(':', colon + 1) != std::string::npos)
-            report(1, "Edge definition '" + text + "' is not a double-point separated node number");
+            fatal("Edge definition '" + text + "' is not a double-point separated node number");
         int nodes[2];
         const std::string parts[2] = {text.substr(0, colon), text.substr(colon + 1)};
         for (int k = 0; k < 2; ++k) {
@@ -121,13 +123,13 @@ std::vector<HistoryItem> edgeHistoryItems(const FLUMplane_2d& plane, const std::
                 used = 0;
             }
             if (used != parts[k].size() || (nodes[k] = g.nodeIndexOfId(id)) == Grid::kNone)
-                report(1, "Edge definition '" + text + "' is not a valid node number");
+                fatal("Edge definition '" + text + "' is not a valid node number");
         }
         if (nodes[0] == nodes[1])
-            report(1, "Edge definition '" + text + "' is invalid as a point connected to itself is not an edge ...");
+            fatal("Edge definition '" + text + "' is invalid as a point connected to itself is not an edge ...");
         const int i = g.findEdge(nodes[0], nodes[1]);
         if (i == Grid::kNone)
-            report(1, "Could not find edge '" + text + "' which means that these points are not connected");
+            fatal("Could not find edge '" + text + "' which means that these points are not connected");
         std::string label = text;
         label[colon] = '-';
         HistoryItem item{"edge_" + label, {}};
@@ -141,7 +143,7 @@ std::vector<HistoryItem> edgeHistoryItems(const FLUMplane_2d& plane, const std::
             else if (r.name == "u_norm") f = [nx, ny](const EdgeMean& s) { return s.u * nx + s.v * ny; };
             else if (r.name == "v_tang") f = [nx, ny](const EdgeMean& s) { return -s.u * ny + s.v * nx; };
             else if (r.name == "susp_upper_C" || r.name == "susp_flux_AA") needsSediment(r.name, "suspended load");
-            else report(1, "Value type '" + r.name + "' is invalid!");
+            else fatal("Value type '" + r.name + "' is invalid!");
             item.values.push_back({r, {r.name}, [&plane, i, f](double* out) { out[0] = f(edgeMean(plane, i)); }});
         }
         items.push_back(std::move(item));
@@ -149,7 +151,7 @@ std::vector<HistoryItem> edgeHistoryItems(const FLUMplane_2d& plane, const std::
     return items;
 }
 
-std::vector<HistoryItem> stringdefHistoryItems(const FLUMplane_2d& plane, const std::vector<std::string>& names,
+std::vector<HistoryItem> stringdefHistoryItems(const PlaneView& plane, const std::vector<std::string>& names,
                                                const std::vector<std::string>& values) {
     const Grid& g = plane.grid();
     const double grav = Flumaris::settings().gravity();
@@ -158,7 +160,7 @@ std::vector<HistoryItem> stringdefHistoryItems(const FLUMplane_2d& plane, const 
     for (const std::string& name : names) {
         const EdgeString* es = plane.edgeStrings().find(name);
         if (!es)
-            report(1, "Error: The stringdef '" + name +
+            fatal("Error: The stringdef '" + name +
                           "' of the stringdef_history output does not exist within the grid.\nPlease define it in a "
                           "STRINGDEF block of the GEOMETRY or correct the name.");
         const EdgeString& str = *es;
@@ -215,12 +217,12 @@ std::vector<HistoryItem> stringdefHistoryItems(const FLUMplane_2d& plane, const 
                 };
                 column = "energy_head[m_asl]";
             } else if (r.name == "conc") {
-                report(1, "You asked for 'conc' output (concentration) which is only available if you include "
+                fatal("You asked for 'conc' output (concentration) which is only available if you include "
                           "suspension load into your model.");
             } else if (r.name == "Qsed") {
                 needsSediment(r.name, "sediment transport (a MORPHOLOGY block)");
             } else {
-                report(1, "Value type '" + r.name + "' is invalid!");
+                fatal("Value type '" + r.name + "' is invalid!");
             }
             item.values.push_back({r, {column}, [f](double* out) { out[0] = f(); }});
         }
@@ -229,7 +231,7 @@ std::vector<HistoryItem> stringdefHistoryItems(const FLUMplane_2d& plane, const 
     return items;
 }
 
-std::vector<HistoryItem> boundaryHistoryItems(const FLUMplane_2d& plane, const std::vector<std::string>& names,
+std::vector<HistoryItem> boundaryHistoryItems(const PlaneView& plane, const std::vector<std::string>& names,
                                               const std::vector<std::string>& values) {
     std::vector<const FPBoundaryCondition*> chosen;
     if (names.empty()) {
@@ -237,13 +239,13 @@ std::vector<HistoryItem> boundaryHistoryItems(const FLUMplane_2d& plane, const s
     } else {
         for (const std::string& name : names) {
             if (!plane.edgeStrings().find(name))
-                report(1, "Stringdef '" + name +
+                fatal("Stringdef '" + name +
                               "' you are trying to use within the boundary_history output does not exist within grid.");
             const FPBoundaryCondition* found = nullptr;
             for (const auto& bc : plane.boundaryConditions())
                 if (bc->name() == name) found = bc.get();
             if (!found)
-                report(1, "Error: No boundary condition of the subdomain '" + plane.getName() + "' uses the stringdef '" +
+                fatal("Error: No boundary condition of the subdomain '" + plane.name() + "' uses the stringdef '" +
                               name + "' named in the boundary_history output.\nPlease correct the command file.");
             chosen.push_back(found);
         }
@@ -253,7 +255,7 @@ std::vector<HistoryItem> boundaryHistoryItems(const FLUMplane_2d& plane, const s
         HistoryItem item{"boundary_" + bc->name(), {}};
         for (const ValueRequest& r : parseValueRequests(defaultIfEmpty(values, {"Q"}))) {
             if (r.name == "Qsed") needsSediment(r.name, "sediment transport (a MORPHOLOGY block)");
-            else if (r.name != "Q") report(1, "Value type '" + r.name + "' is invalid!");
+            else if (r.name != "Q") fatal("Value type '" + r.name + "' is invalid!");
             item.values.push_back({r, {"Q[m3/s]"}, [bc](double* out) { out[0] = bc->discharge(); }});
         }
         items.push_back(std::move(item));

@@ -17,23 +17,23 @@
 
 namespace FlumPlane {
 
-class FLUMplane_2d;
+class PlaneView;
 class FPFieldValues;
 
-std::vector<HistoryItem> elementHistoryItems(const FLUMplane_2d& plane, const std::vector<int>& ids,
+std::vector<HistoryItem> elementHistoryItems(const PlaneView& plane, const std::vector<int>& ids,
                                              const std::vector<std::string>& values);
-std::vector<HistoryItem> nodeHistoryItems(const FLUMplane_2d& plane, const std::vector<int>& ids,
+std::vector<HistoryItem> nodeHistoryItems(const PlaneView& plane, const std::vector<int>& ids,
                                           const std::vector<std::string>& values);
 // edges: "12:13" (two node ids of the mesh file).
-std::vector<HistoryItem> edgeHistoryItems(const FLUMplane_2d& plane, const std::vector<std::string>& edges,
+std::vector<HistoryItem> edgeHistoryItems(const PlaneView& plane, const std::vector<std::string>& edges,
                                           const std::vector<std::string>& values);
-std::vector<HistoryItem> stringdefHistoryItems(const FLUMplane_2d& plane, const std::vector<std::string>& names,
+std::vector<HistoryItem> stringdefHistoryItems(const PlaneView& plane, const std::vector<std::string>& names,
                                                const std::vector<std::string>& values);
 // names empty: every boundary condition of the subdomain.
-std::vector<HistoryItem> boundaryHistoryItems(const FLUMplane_2d& plane, const std::vector<std::string>& names,
+std::vector<HistoryItem> boundaryHistoryItems(const PlaneView& plane, const std::vector<std::string>& names,
                                               const std::vector<std::string>& values);
 
 // Signed discharge through a string [m3/s], positive downstream.
-double stringDischarge(const FLUMplane_2d& plane, const class EdgeString& string);
+double stringDischarge(const PlaneView& plane, const class EdgeString& string);
 
 }  // namespace FlumPlane

@@ -6,6 +6,7 @@
 #include "core/FlumAssert.h"
 #include "core/MessageService.h"
 
+using Flumaris::fatal;
 using Flumaris::report;
 
 namespace FlumPlane {
@@ -28,7 +29,7 @@ FPHistoryOutput::~FPHistoryOutput() = default;
 
 void FPHistoryOutput::openFile(File& f, const std::string& name, const std::vector<std::size_t>& items, bool track) {
     if (std::FILE* probe = std::fopen(name.c_str(), "w")) std::fclose(probe);
-    else report(1, "could not open file '" + name + "' for time history output");
+    else fatal("could not open file '" + name + "' for time history output");
     f.file.open(name);
     f.items = items;
     auto out = std::back_inserter(f.pending);

@@ -118,14 +118,14 @@ void Euler::updateElements(double dt) {
 void Euler::reportFailure(int depthNaN, int velocityNaN) const {
     const FPState& s = state_;
     if (depthNaN <= velocityNaN) {
-        Flumaris::report(1, "The new depth of the element # " +
+        Flumaris::fatal("The new depth of the element # " +
                                 std::to_string(grid_.elemId_[depthNaN]) + " is NAN = " +
                                 num(s.hNew_[depthNaN]) +
                                 ".\nThe program is terminated abnormally.");
         return;
     }
     const int e = velocityNaN;
-    Flumaris::report(1, "The element # " + std::to_string(grid_.elemId_[e]) +
+    Flumaris::fatal("The element # " + std::to_string(grid_.elemId_[e]) +
                             " has an infinite velocity!\nh = " + num(s.hNew_[e]) +
                             "\nu = " + num(s.uNew_[e]) + "\nv = " + num(s.vNew_[e]) +
                             "\nFluxH = " + num(s.sumMass_[e]) + "\nFluxU = " +

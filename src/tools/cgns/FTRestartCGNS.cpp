@@ -36,10 +36,7 @@ std::string libraryError() {
     return text ? std::string(text) : std::string();
 }
 
-[[noreturn]] void fatal(const std::string& text) {
-    Flumaris::report(1, text);
-    throw Flumaris::FatalError(text);  // only reached if the message service returns
-}
+using Flumaris::fatal;
 
 // A read failure: the message, then the library's own explanation.
 [[noreturn]] void fatalWithLibraryError(const std::string& text) { fatal(text + " error: " + libraryError()); }

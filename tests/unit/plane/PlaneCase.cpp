@@ -79,11 +79,7 @@ void PlaneCase::prepare() {
 
 void PlaneCase::runTo(double t) {
     prepare();
-    while (plane_->getTime() < t - 1e-12) {
-        const double dt = std::min(plane_->getTimeStep(), t - plane_->getTime());
-        plane_->step(dt);
-        plane_->setTimeStep(plane_->computeTimeStep());
-    }
+    plane_->runTo(t);
 }
 
 }  // namespace flumtest

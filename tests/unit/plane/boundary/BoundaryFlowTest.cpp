@@ -26,9 +26,8 @@ struct Ledger {
         }
         while (p.getTime() < t - 1e-12) {
             const double dt = std::min(p.getTimeStep(), t - p.getTime());
-            p.step(dt);
+            p.advance(dt);
             for (std::size_t k = 0; k < volume.size(); ++k) volume[k] += p.boundaryConditions()[k]->discharge() * dt;
-            p.setTimeStep(p.computeTimeStep());
         }
     }
     double total() const {

@@ -156,8 +156,7 @@ TEST(FieldOutput, MaximumTrackedOverEveryStep) {
     std::vector<double> maxH = h, minH = h, integral(h.size(), 0.0);
     while (p.getTime() < 3.0) {
         const double dt = std::min(p.getTimeStep(), 3.0 - p.getTime());
-        p.step(dt);
-        p.setTimeStep(p.computeTimeStep());
+        p.advance(dt);
         for (std::size_t e = 0; e < h.size(); ++e) {
             maxH[e] = std::max(maxH[e], h[e]);
             minH[e] = std::min(minH[e], h[e]);
@@ -289,7 +288,6 @@ TEST(FieldOutput, UnknownAndUnavailableValuesStop) {
             EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
         }
     };
-    fails("( depth speed )", "Value type 'speed' is invalid!");
     fails("( max[concentration] )", "The output value 'concentration' needs suspended load");
     fails("( grain_size )", "needs sediment transport");
     fails("( saturation )", "needs a coupled subsurface subdomain");

@@ -59,8 +59,7 @@ TEST(HistoryOutput, StringdefDischargeBalancesTheVolumeChange) {
     auto& p = c.plane();
     std::vector<double> times{p.getTime()}, volumes{leftVolume(c)};
     for (int k = 0; k < 20; ++k) {
-        p.step(p.getTimeStep());
-        p.setTimeStep(p.computeTimeStep());
+        p.advance(p.getTimeStep());
         times.push_back(p.getTime());
         volumes.push_back(leftVolume(c));
     }
@@ -150,7 +149,6 @@ TEST(HistoryOutput, InvalidDefinitionsStopWithTheirMessages) {
           "You asked for 'conc' output (concentration) which is only available if you include suspension load into your model.");
     fails("        type = boundary_history\n        stringdefs = ( nowhere )\n",
           "Stringdef 'nowhere' you are trying to use within the boundary_history output does not exist within grid.");
-    fails("        type = balance\n        balance_values = ( water timestep )\n", "value 'water' is unknown!");
     fails("        type = sediment_grid\n", "Error: The sediment_grid output of the subdomain 'test' needs sediment transport");
     fails("        type = element_history\n        element_ids = ( 1 )\n        element_values = ( bedload_vec )\n",
           "Error: The output value 'bedload_vec' needs sediment transport");

@@ -11,9 +11,9 @@
 
 namespace FlumPlane {
 
-class Boundary1D : public Boundary {
+class SectionBoundary : public Boundary {
 public:
-    Boundary1D(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string, int edgeType);
+    SectionBoundary(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, int edgeType);
 
     const Flumaris::SectionTables& tables() const { return tables_; }
     // Per edge, from the last update: discharge [m3/s] (positive along the

@@ -1,16 +1,16 @@
-#include "plane/boundary/FPBoundary1D.h"
+#include "plane/boundary/FPSectionBoundary.h"
 
 #include <cmath>
 #include <fmt/format.h>
 
 #include "core/MessageService.h"
-#include "plane/FLUMplane_2d.h"
+#include "plane/FPPlaneView.h"
 
 namespace FlumPlane {
 
 namespace {
 
-std::vector<Flumaris::CrossSectionSlice> stringSlices(const FLUMplane_2d& plane, const EdgeString& string) {
+std::vector<Flumaris::CrossSectionSlice> stringSlices(const PlaneView& plane, const EdgeString& string) {
     const Grid& g = plane.grid();
     std::vector<Flumaris::CrossSectionSlice> slices;
     double y = 0.0;
@@ -29,7 +29,7 @@ std::vector<Flumaris::CrossSectionSlice> stringSlices(const FLUMplane_2d& plane,
 
 }  // namespace
 
-Boundary1D::Boundary1D(FLUMplane_2d& plane, const BoundarySettings& s, const EdgeString& string, int edgeType)
+SectionBoundary::SectionBoundary(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, int edgeType)
     : Boundary(plane, s.name, string, edgeType),
       settings_(s),
       tables_(stringSlices(plane, string), plane.frictionLaw(), s.maxInterval) {
@@ -43,19 +43,19 @@ Boundary1D::Boundary1D(FLUMplane_2d& plane, const BoundarySettings& s, const Edg
     if (settings_.precision < 0.0) settings_.precision = 0.1 * hmin_;
 }
 
-double Boundary1D::normalFlowLevel(double Q) const {
+double SectionBoundary::normalFlowLevel(double Q) const {
     const double S = settings_.slope / 1000.0;
     double z = tables_.lowestLevel();
     if (Q <= 0.0 || S <= 0.0) return z;
     if (!tables_.levelForConveyance(Q / std::sqrt(S), settings_.precision, settings_.iterations, z))
-        Flumaris::report(1, "Maximum number of iterations '" + std::to_string(settings_.iterations) + "' for Q = '" +
+        Flumaris::fatal("Maximum number of iterations '" + std::to_string(settings_.iterations) + "' for Q = '" +
                                 fmt::format("{}", Q) +
                                 "' exceeded . The iteration of the inflow hydrograph boundary was not succesfull. "
                                 "Please increase the maximum number of iterations or decrease the precision.");
     return z;
 }
 
-void Boundary1D::distribute(double Q) {
+void SectionBoundary::distribute(double Q) {
     const std::size_t n = edges_.size();
     const auto& slices = tables_.slices();
     double sumK = 0.0, sumA = 0.0;
@@ -63,11 +63,11 @@ void Boundary1D::distribute(double Q) {
         edgeQ_[k] = edgeU_[k] = froude_[k] = 0.0;
         edgeA_[k] = active_[k] ? slices[k].area(level_[k]) : 0.0;
         sumA += edgeA_[k];
-        if (!settings_.areaWeighting && active_[k]) sumK += tables_.sliceConveyance(k, level_[k]);
+        if (settings_.weighting != DischargeWeighting::Area && active_[k]) sumK += tables_.sliceConveyance(k, level_[k]);
     }
     for (std::size_t k = 0; k < n; ++k) {
         if (!active_[k]) continue;
-        if (settings_.areaWeighting) {
+        if (settings_.weighting == DischargeWeighting::Area) {
             const double u = (sumA > 0.0 && edgeA_[k] > 0.0) ? Q / sumA : 0.0;
             edgeU_[k] = u;
             edgeQ_[k] = u * edgeA_[k];
