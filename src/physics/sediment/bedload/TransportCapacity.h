@@ -46,7 +46,7 @@ struct BedLocation {
 struct ClassCapacity {
     double q = 0.0;        // [m2/s]
     double thetaCr = 0.0;  // critical value used
-    double theta = 0.0;    // Shields value used (Parker: that of the surface geometric mean)
+    double theta = 0.0;    // Shields value compared with thetaCr (Parker dg, Hunziker dm)
 };
 
 // Changes theta_cr per location and class (local slope, apparent cohesion).

@@ -31,6 +31,7 @@ ClassCapacity TransportMPMH::capacity(const FlowState& flow, const BedLocation& 
     ClassCapacity r{0.0, std::max(0.0, modified(base * loc.armouring, k, flow)), theta};
     const double x = d(k) / loc.dm;
     const double thetaM = theta * x;
+    r.theta = thetaM;
     if (thetaM <= r.thetaCr) return r;
     const double e = hiding(x, thetaM) * (thetaM - r.thetaCr) * loc.dm;
     r.q = K_ * e * std::sqrt(e);

@@ -80,7 +80,9 @@ ClassCapacity TransportParker::capacity(const FlowState& flow, const BedLocation
     const double thetaR = std::max(params_->minThetaCritic(), modified(thetaCr, k, flow));
     const double thetaSg = theta * d(k) / loc.dg;
     ClassCapacity r{0.0, thetaR, thetaSg};
-    if (theta <= thetaR || flow.c <= 0.0) return r;
+    // The threshold compares the surface-mean value that theta_r refers to, not
+    // theta_k: coarse classes feel the same shear through a smaller theta_k.
+    if (thetaSg <= thetaR || flow.c <= 0.0) return r;
     const double phiSgo = thetaSg / thetaR;
     const double phi = omega(phiSgo, loc.sigma) * phiSgo * std::pow(loc.dg / d(k), 0.0951);
     const double uStar = flow.u / flow.c;

@@ -6,6 +6,7 @@
 //   omega = 1 + (sigma/sigma0)(omega0 - 1), omega0 and sigma0 from Parker's table,
 //   G = 5474 (1 - 0.853/phi)^4.5 (phi > 1.59), exp(14.2(phi-1) - 9.28(phi-1)^2)
 //       (1 <= phi <= 1.59), phi^14.2 (phi < 1).
+// No transport while theta_sg <= theta_r.
 // Gravel-bed rivers, surface d between 2 and about 100 mm, sand below ~30 %.
 #include "physics/sediment/bedload/TransportCapacity.h"
 

@@ -1,5 +1,6 @@
 #include "physics/suspended/adaptation/ACMinhDuc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -16,7 +17,7 @@ double ACMinhDuc::ofRouse(double Z, double aOverH)
     for (int i = 0; i <= kIntervals; ++i) {
         const double t = static_cast<double>(i) / kIntervals;
         const double xi = std::exp(logA * (1.0 - t));
-        const double profile = xi >= 1.0 ? 0.0 : std::pow((1.0 - xi) / xi * scale, Z);
+        const double profile = std::pow(std::max(0.0, (1.0 - xi) / xi * scale), Z);
         const double f = profile * xi * (-logA);  // d(xi) = -ln(a/h) xi dt
         const double w = (i == 0 || i == kIntervals) ? 1.0 : (i % 2 ? 4.0 : 2.0);
         sum += w * f;
