@@ -5,12 +5,17 @@ namespace FLUMparse {
 IRbedic2d::IRbedic2d() : InputBlock("INITIAL") {
     setDescription("Initial bed of the 2-D subdomain.");
     setExample("INITIAL {\n"
+        "   type = continue\n"
+        "   file = restart_sediment.cgns\n"
+        "   restart_solution_time = 3600.0\n"
         "}");
 }
 
 void IRbedic2d::declare() {
-    // No keys yet; add them here, one line each, e.g.
-    //   addReal("minimum_water_depth", "Wet/dry threshold.").setDefault("0.05").setMin(0.0).setUnits("[m]");
+    addString("type", "Initial bed: from the soils (default), or a restart.").setRestrictedValues({"soils", "continue"}).setDefault("soils");
+    addFile("file", "Restart file of the bed and its layers.");
+    addReal("restart_solution_time", "Time of the restart solution; must agree with the hydraulic restart.").setUnits("[s]");
+    addRequiredIf({"file"}, "type", {"continue"});
 }
 
 }  // namespace FLUMparse

@@ -5,12 +5,14 @@ namespace FLUMparse {
 IRsublayer::IRsublayer() : InputBlock("LAYER") {
     setDescription("A layer of a soil.");
     setExample("LAYER {\n"
+        "   mixture = gravel\n"
+        "   bottom_elevation = -0.5\n"
         "}");
 }
 
 void IRsublayer::declare() {
-    // No keys yet; add them here, one line each, e.g.
-    //   addReal("minimum_water_depth", "Wet/dry threshold.").setDefault("0.05").setMin(0.0).setUnits("[m]");
+    addString("mixture", "Mixture of the layer.").setMandatory();
+    addReal("bottom_elevation", "Bottom of the layer relative to the bed surface (negative); layers from the top down.").setMandatory().setMax(0.0, false).setUnits("[m]");
 }
 
 }  // namespace FLUMparse
