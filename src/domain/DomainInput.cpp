@@ -23,11 +23,38 @@ void Domain::readInput() {
     FLUMparse::applyPhysicalProperties(*root_);
 }
 
+namespace {
+
+using SubDomainBuilder = std::unique_ptr<SubDomain> (*)(const FLUMparse::InputBlock&);
+
+std::unique_ptr<SubDomain> chainNotBuilt(const FLUMparse::InputBlock& b) {
+    fatal("Error: The 1-D subdomain '" + b.getTag("region_name").asString() +
+          "' (block FLUMCHAIN_1D) cannot be computed by this version of FLUMARIS.\n"
+          "Please remove the block or replace it by a FLUMPLANE_2D subdomain.");
+}
+std::unique_ptr<SubDomain> subsurfaceNotBuilt(const FLUMparse::InputBlock&) {
+    fatal("Error: The subsurface model (block FLUMSUB) is not part of this build of FLUMARIS.\n"
+          "Please remove the FLUMSUB block from the command file.");
+}
+std::unique_ptr<SubDomain> externalNotBuilt(const FLUMparse::InputBlock&) {
+    fatal("Error: External subdomains (block FLUM_EXTERN) connected over the network are not part of this "
+          "build of FLUMARIS.\nPlease remove the FLUM_EXTERN block from the command file.");
+}
+
+// The subdomain kinds by their block in DOMAIN, the only place that knows them all.
+const std::pair<const char*, SubDomainBuilder> kSubDomainKinds[] = {
+    {"FLUMCHAIN_1D", chainNotBuilt},
+    {"FLUMPLANE_2D", buildPlaneSubDomain},
+    {"FLUMSUB", subsurfaceNotBuilt},
+    {"FLUM_EXTERN", externalNotBuilt},
+};
+
+}  // namespace
+
 bool Domain::initialize() {
     report(5, "*** Start Simulation ***");
     const FLUMparse::InputBlock& dom = root_->getBlock("DOMAIN");
-    const FLUMparse::InputBlock* par = dom.getChild("PARALLEL");
-    setNumberOfThreads(par ? par->getTag("number_threads").asInt() : 1);
+    setNumberOfThreads(dom.childOrDefaults("PARALLEL").getTag("number_threads").asInt());
 
     const FLUMparse::InputBlock* project = root_->getChild("PROJECT");
     if (project && project->isSet("real_time_factor")) {
@@ -35,22 +62,9 @@ bool Domain::initialize() {
         if (realTimeFactor_ > 0.0) report(5, "Domain: enabling real time factor of " + fmt::format("{}", realTimeFactor_));
     }
 
-    for (const FLUMparse::InputBlock* b : dom.children()) {
-        const std::string& kind = b->name();
-        if (kind == "FLUMPLANE_2D") {
-            addSubDomain(buildPlaneSubDomain(*b));
-        } else if (kind == "FLUMCHAIN_1D") {
-            fatal("Error: The 1-D subdomain '" + b->getTag("region_name").asString() +
-                          "' (block FLUMCHAIN_1D) cannot be computed by this version of FLUMARIS.\n"
-                          "Please remove the block or replace it by a FLUMPLANE_2D subdomain.");
-        } else if (kind == "FLUMSUB") {
-            fatal("Error: The subsurface model (block FLUMSUB) is not part of this build of FLUMARIS.\n"
-                      "Please remove the FLUMSUB block from the command file.");
-        } else if (kind == "FLUM_EXTERN") {
-            fatal("Error: External subdomains (block FLUM_EXTERN) connected over the network are not part of this "
-                      "build of FLUMARIS.\nPlease remove the FLUM_EXTERN block from the command file.");
-        }
-    }
+    for (const FLUMparse::InputBlock* b : dom.children())
+        for (const auto& [block, build] : kSubDomainKinds)
+            if (b->name() == block) addSubDomain(build(*b));
     if (subDomains_.empty())
         fatal("Error: The DOMAIN block defines no subdomain.\nPlease add a FLUMPLANE_2D block and restart the program.");
     report(5, "Domain Initialized");

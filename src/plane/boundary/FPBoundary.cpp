@@ -42,7 +42,7 @@ void Boundary::store(int edge, const EdgeFlux& F) { plane_.setEdgeFlux(edge, F);
 
 EdgeFlux Boundary::wall(int edge) const {
     const int e = element(edge);
-    return state_.h_[e] > hmin_ ? wallFlux(edgeGeometry(grid_, edge), state_.wse_[e], g_) : EdgeFlux{};
+    return isWet(state_.h_[e], hmin_) ? wallFlux(edgeGeometry(grid_, edge), state_.wse_[e], g_) : EdgeFlux{};
 }
 
 EdgeFlux Boundary::zeroGradient(int edge) const {
@@ -51,7 +51,7 @@ EdgeFlux Boundary::zeroGradient(int edge) const {
     EdgeState s;
     s.wseL = s.wseR = state_.wse_[e];
     const double hL = state_.wse_[e] - geo.zmean;
-    if (!(state_.h_[e] > hmin_ && hL > hmin_)) return EdgeFlux{};
+    if (!(isWet(state_.h_[e], hmin_) && hL > hmin_)) return EdgeFlux{};
     s.hL = hL;
     s.uL = state_.u_[e];
     s.vL = state_.v_[e];
@@ -90,7 +90,7 @@ double Boundary::meanWaterLevel() const {
     for (int i : edges_) {
         const int e = element(i);
         low = std::min(low, grid_.edgeZmin_[i]);
-        if (state_.h_[e] <= hmin_) continue;
+        if (!isWet(state_.h_[e], hmin_)) continue;
         sum += grid_.edgeLength_[i] * state_.wse_[e];
         len += grid_.edgeLength_[i];
     }

@@ -38,12 +38,12 @@ void ExternalSourceHydr::update(double t, double dt) {
     Q_ = serie_->getValue(t, dt);
     double area = 0.0;
     for (int e : elements_)
-        if (Q_ >= 0.0 || s.h_[e] > hmin) area += g.elemArea_[e];
+        if (Q_ >= 0.0 || isWet(s.h_[e], hmin)) area += g.elemArea_[e];
     const double rate = area > 0.0 ? Q_ / area : 0.0;
     discharge_ = 0.0;
     for (std::size_t k = 0; k < elements_.size(); ++k) {
         const int e = elements_[k];
-        double r = (Q_ >= 0.0 || s.h_[e] > hmin) ? rate : 0.0;
+        double r = (Q_ >= 0.0 || isWet(s.h_[e], hmin)) ? rate : 0.0;
         if (r < 0.0 && -r * dt > s.h_[e]) r = -kSinkFactor * s.h_[e] / dt;
         // Several sources may share an element: each replaces only its own share.
         plane_.addSourceRate(e, r - rate_[k]);

@@ -24,7 +24,7 @@ void HQRelationBnd::update(double, double dt) {
     double Kedges = 0.0;
     for (std::size_t k = 0; k < edges_.size(); ++k) {
         const int e = element(edges_[k]);
-        const bool wet = state_.h_[e] > hmin_;
+        const bool wet = isWet(state_.h_[e], hmin_);
         level_[k] = (settings_.wse == WseMethod::Local && wet) ? state_.wse_[e] : zAvg;
         const auto& sl = slices[k];
         active_[k] = (wet && level_[k] > sl.leftPoint_[2] && level_[k] > sl.rightPoint_[2]) ? 1 : 0;

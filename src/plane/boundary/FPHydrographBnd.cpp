@@ -45,7 +45,7 @@ void HydrographBnd::update(double t, double dt) {
     bool any = false;
     for (std::size_t k = 0; k < edges_.size(); ++k) {
         const int e = element(edges_[k]);
-        level_[k] = (settings_.wse == WseMethod::Local && state_.h_[e] > hmin_) ? state_.wse_[e] : zBoundary_;
+        level_[k] = (settings_.wse == WseMethod::Local && isWet(state_.h_[e], hmin_)) ? state_.wse_[e] : zBoundary_;
         active_[k] = level_[k] > grid_.elemZb_[e] ? 1 : 0;
         any = any || active_[k];
     }

@@ -122,8 +122,8 @@ void InnerBoundary::passDischarge(std::size_t k, int from, double q) {
     const EdgeFlux jet0 = structureFlux(grid_, iTo, wTo, 0.0, 1.0, g_);
     auto put = [&](int i, double m, double x, double y) { plane_.setEdgeFlux(i, {m, x, y}); };
     put(iFrom, out.mass, out.momX, out.momY);
-    put(iTo, in.mass, in.momX - jet0.momX + (state_.h_[eTo] > hmin_ ? pIn.momX : 0.0),
-        in.momY - jet0.momY + (state_.h_[eTo] > hmin_ ? pIn.momY : 0.0));
+    put(iTo, in.mass, in.momX - jet0.momX + (isWet(state_.h_[eTo], hmin_) ? pIn.momX : 0.0),
+        in.momY - jet0.momY + (isWet(state_.h_[eTo], hmin_) ? pIn.momY : 0.0));
 }
 
 void InnerBoundary::computeFluxes(double, double) {
@@ -136,7 +136,7 @@ void InnerBoundary::computeFluxes(double, double) {
         for (std::size_t k = 0; k < n; ++k) {
             const int e = element(k, 0);
             const int i = edges1_[k];
-            if (state_.h_[e] <= hmin_ || state_.wse_[e] <= grid_.edgeZmean_[i]) continue;
+            if (!isWet(state_.h_[e], hmin_) || state_.wse_[e] <= grid_.edgeZmean_[i]) continue;
             zSum += grid_.edgeLength_[i] * state_.wse_[e];
             lSum += grid_.edgeLength_[i];
             wetArea += grid_.edgeLength_[i] * (state_.wse_[e] - grid_.edgeZmean_[i]);
@@ -146,14 +146,14 @@ void InnerBoundary::computeFluxes(double, double) {
     for (std::size_t k = 0; k < n; ++k) {
         const int i1 = edges1_[k], i2 = edges2_[k];
         const int e1 = element(k, 0), e2 = element(k, 1);
-        const bool wet1 = state_.h_[e1] > hmin_, wet2 = state_.h_[e2] > hmin_;
+        const bool wet1 = isWet(state_.h_[e1], hmin_), wet2 = isWet(state_.h_[e2], hmin_);
         auto zero = [&](int i) { plane_.setEdgeFluxRaw(i, 0.0, 0.0, 0.0); };
         auto walls = [&]() {
             for (int side = 0; side < 2; ++side) {
                 const int i = side == 0 ? i1 : i2;
                 const int e = side == 0 ? e1 : e2;
                 if (shared_[k] && side == 1) break;
-                const EdgeFlux F = state_.h_[e] > hmin_ ? wallFlux(edgeGeometry(grid_, i), state_.wse_[e], g_)
+                const EdgeFlux F = isWet(state_.h_[e], hmin_) ? wallFlux(edgeGeometry(grid_, i), state_.wse_[e], g_)
                                                         : EdgeFlux{};
                 plane_.setEdgeFluxRaw(i, 0.0, F.momX, F.momY);
             }
@@ -218,7 +218,7 @@ void InnerBoundary::computeFluxes(double, double) {
             walls();
             continue;
         }
-        if (state_.h_[eUp] <= hmin_)
+        if (!isWet(state_.h_[eUp], hmin_))
             Flumaris::fatal("Error within Inner Weir Calculation. Attempt to calculate weir flux although both "
                                 "elements are dry.");
         const double zBed = std::min(grid_.elemZb_[eUp], kind_ == Kind::Weir ? level_ : grid_.edgeZmean_[iUp]);

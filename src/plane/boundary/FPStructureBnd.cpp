@@ -48,7 +48,7 @@ void StructureBnd::computeFluxes(double, double) {
     for (int i : edges_) {
         const int e = element(i);
         const double W = state_.wse_[e];
-        if (closed || state_.h_[e] <= hmin_) {
+        if (closed || !isWet(state_.h_[e], hmin_)) {
             store(i, wall(i));
             continue;
         }

@@ -41,7 +41,7 @@ void ZHydrographBnd::computeFluxes(double, double) {
         const int e = element(i);
         const EdgeGeometry geo = edgeGeometry(grid_, i);
         const double wse = state_.wse_[e];
-        const bool wet = state_.h_[e] > hmin_;
+        const bool wet = isWet(state_.h_[e], hmin_);
         EdgeState s;
         s.wseL = wse;
         const double hL = wse - geo.zmean;

@@ -6,6 +6,10 @@
 
 namespace FlumPlane {
 
+// An element takes part in fluxes and boundary laws when its depth lies above
+// the minimum water depth (the solver's one wet/dry threshold).
+inline bool isWet(double h, double hmin) { return h > hmin; }
+
 class FPState {
 public:
     // Sizes every array; new entries are dry and at rest.

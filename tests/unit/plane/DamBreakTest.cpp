@@ -8,11 +8,7 @@
 #include "core/Flumaris.h"
 #include "unit/plane/PlaneCase.h"
 
-using flumtest::MeshSpec;
-using flumtest::PlaneCase;
-using flumtest::Quiet;
-using flumtest::planeCommandFile;
-using flumtest::rectangularMesh;
+using namespace flumtest;
 
 namespace {
 
@@ -67,7 +63,7 @@ std::string hydraulics(const std::string& solver, double hRight, double hmin = 0
 // Mean absolute depth error [m] over the channel at time T.
 double damBreakError(const std::string& solver, bool triangles, int nx, double hRight,
                      const std::function<double(double, double)>& exact) {
-    MeshSpec m;
+    MeshLayout m;
     m.nx = nx;
     m.ny = 2;
     m.lx = 100.0;
@@ -118,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(SolversAndElements, DamBreak,
 
 TEST(PlaneRun, LakeAtRestOverUnevenBedWithPartlyWetElements) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 30;
     m.ny = 6;
     m.lx = 30.0;
@@ -158,7 +154,7 @@ TEST(PlaneRun, LakeAtRestOverUnevenBedWithPartlyWetElements) {
 
 TEST(PlaneRun, FirstStepBoundedAndThreadCountDoesNotChangeResults) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 40;
     m.ny = 8;
     m.lx = 40.0;

@@ -13,7 +13,7 @@
 
 namespace flumtest {
 
-std::string rectangularMesh(const MeshSpec& m) {
+std::string rectangularMesh(const MeshLayout& m) {
     std::string out = "MESH2D\n";
     const double dx = m.lx / m.nx, dy = m.ly / m.ny;
     auto nid = [&](int i, int j) { return j * (m.nx + 1) + i + 1; };

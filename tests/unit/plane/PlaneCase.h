@@ -22,7 +22,7 @@ struct Quiet {
     ~Quiet() { std::cout.rdbuf(old); }
 };
 
-struct MeshSpec {
+struct MeshLayout {
     int nx = 10, ny = 1;
     double lx = 10.0, ly = 1.0, x0 = 0.0, y0 = 0.0;
     bool triangles = false;  // each cell as two triangles with alternating diagonals
@@ -31,7 +31,7 @@ struct MeshSpec {
 };
 
 // 2dm text of a rectangular mesh; node ids are j*(nx+1)+i+1 (row by row from y0).
-std::string rectangularMesh(const MeshSpec& m);
+std::string rectangularMesh(const MeshLayout& m);
 
 class PlaneCase {
 public:

@@ -7,11 +7,7 @@
 #include "core/MessageService.h"
 #include "unit/plane/PlaneCase.h"
 
-using flumtest::MeshSpec;
-using flumtest::PlaneCase;
-using flumtest::Quiet;
-using flumtest::planeCommandFile;
-using flumtest::rectangularMesh;
+using namespace flumtest;
 
 namespace {
 
@@ -24,7 +20,7 @@ const char* kDamBreak =
 
 TEST(PlaneSubdomain, ClosedBasinConservesVolume) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 40;
     m.ny = 4;
     m.lx = 40;
@@ -42,7 +38,7 @@ TEST(PlaneSubdomain, ClosedBasinConservesVolume) {
 
 TEST(PlaneSubdomain, MissingFrictionBlockStops) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     try {
         PlaneCase c(planeCommandFile("      PARAMETER {\n      }\n", 1.0), {{"mesh.2dm", rectangularMesh(m)}});
         FAIL();

@@ -8,16 +8,12 @@
 #include "core/MessageService.h"
 #include "unit/plane/PlaneCase.h"
 
-using flumtest::MeshSpec;
-using flumtest::PlaneCase;
-using flumtest::Quiet;
-using flumtest::planeCommandFile;
-using flumtest::rectangularMesh;
+using namespace flumtest;
 
 namespace {
 
 std::string mesh() {
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 40;
     m.ny = 3;
     m.lx = 40.0;

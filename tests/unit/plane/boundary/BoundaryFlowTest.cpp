@@ -54,7 +54,7 @@ double meanDepth(const FlumPlane::FLUMplane_2d& p, double x0, double x1) {
 // settles to uniform flow: Manning depth, outflow = inflow.
 TEST(BoundaryFlow, SlopingChannelReachesManningNormalDepth) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 60;
     m.ny = 3;
     m.lx = 120.0;
@@ -86,7 +86,7 @@ TEST(BoundaryFlow, SlopingChannelReachesManningNormalDepth) {
 // A basin behind a prescribed level fills to it and drains when it drops.
 TEST(BoundaryFlow, PrescribedLevelFillsAndDrainsBasin) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 10;
     m.ny = 3;
     m.lx = 10.0;
@@ -110,7 +110,7 @@ TEST(BoundaryFlow, PrescribedLevelFillsAndDrainsBasin) {
 // far above its normal depth, so it takes the level of its elements (local).
 TEST(BoundaryFlow, WeirOutflowFollowsPoleni) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 15;
     m.ny = 3;
     m.lx = 30.0;
@@ -143,7 +143,7 @@ TEST(BoundaryFlow, WeirOutflowFollowsPoleni) {
 // the minimum depth nothing passes.
 TEST(BoundaryFlow, ZeroGradientDrainsOnlyWetPools) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 5;
     m.ny = 2;
     m.lx = 5.0;
@@ -168,7 +168,7 @@ TEST(BoundaryFlow, ZeroGradientDrainsOnlyWetPools) {
 // A coupled hydrograph takes its discharge from what the coupling sets.
 TEST(BoundaryFlow, CoupledHydrographFollowsTheCoupling) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 10;
     m.ny = 2;
     m.lx = 20.0;
@@ -202,7 +202,7 @@ TEST(BoundaryFlow, CoupledHydrographFollowsTheCoupling) {
 // dry ghost; with inflow_possible = no a higher level lets nothing in.
 TEST(BoundaryFlow, PrescribedLevelBelowTheBedOrWithoutInflow) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 4;
     m.ny = 2;
     m.lx = 4.0;
@@ -234,7 +234,7 @@ TEST(BoundaryFlow, PrescribedLevelBelowTheBedOrWithoutInflow) {
 // depth y1 satisfies q = my a sqrt(2 g y1).
 TEST(BoundaryFlow, GateOutflowFollowsTheOrificeLaw) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 15;
     m.ny = 3;
     m.lx = 30.0;

@@ -18,7 +18,7 @@ struct BadInput {
 
 TEST(BoundaryMessages, BadInputsStopWithTheirMessage) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 4;
     m.ny = 2;
     m.lx = 4.0;
@@ -90,7 +90,7 @@ TEST(BoundaryMessages, BadInputsStopWithTheirMessage) {
 // After the start-up ramp, a hydrograph whose level stays below the beds of its elements cannot let its water in.
 TEST(BoundaryMessages, HydrographThatWetsNoElementStops) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 4;
     m.ny = 2;
     m.lx = 4.0;

@@ -18,7 +18,7 @@ inline std::string stringDef(const std::string& name, const std::vector<int>& id
 }
 
 // Node ids of the column i of a rectangularMesh, from y0 upwards.
-inline std::vector<int> columnIds(const MeshSpec& m, int i) {
+inline std::vector<int> columnIds(const MeshLayout& m, int i) {
     std::vector<int> ids;
     for (int j = 0; j <= m.ny; ++j) ids.push_back(j * (m.nx + 1) + i + 1);
     return ids;

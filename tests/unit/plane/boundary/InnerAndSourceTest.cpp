@@ -111,7 +111,7 @@ TEST(InnerBoundary, WeirPassesNothingIntoADryBasinAboveTheWater) {
 // interior sweep, and the structure alone moves the water.
 TEST(InnerBoundary, WeirOnInteriorLineReplacesTheRiemannFlux) {
     Quiet q;
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 20;
     m.ny = 3;
     m.lx = 20.0;

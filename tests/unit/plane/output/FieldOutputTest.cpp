@@ -13,20 +13,13 @@
 #include "unit/plane/output/OutputTestSupport.h"
 #include "unit/tools/PltReader.h"
 
-using flumtest::MeshSpec;
-using flumtest::PlaneCase;
-using flumtest::planeCommandFile;
-using flumtest::rectangularMesh;
-using outtest::hydraulics;
-using outtest::outputBlock;
-using outtest::Quiet;
-using outtest::readLines;
-using outtest::words;
+using namespace flumtest;
+using namespace outtest;
 
 namespace {
 
-MeshSpec damBreakMesh(bool triangles) {
-    MeshSpec m;
+MeshLayout damBreakMesh(bool triangles) {
+    MeshLayout m;
     m.nx = 8;
     m.ny = 2;
     m.lx = 8;

@@ -10,21 +10,14 @@
 #include "unit/plane/PlaneCase.h"
 #include "unit/plane/output/OutputTestSupport.h"
 
-using flumtest::MeshSpec;
-using flumtest::PlaneCase;
-using flumtest::planeCommandFile;
-using flumtest::rectangularMesh;
-using outtest::hydraulics;
-using outtest::outputBlock;
-using outtest::Quiet;
-using outtest::readLines;
-using outtest::words;
+using namespace flumtest;
+using namespace outtest;
 
 namespace {
 
 // A closed channel 10 m x 1 m, deeper on the left (x < 5) than on the right.
-MeshSpec channel() {
-    MeshSpec m;
+MeshLayout channel() {
+    MeshLayout m;
     m.nx = 10;
     m.ny = 1;
     m.material = [](double x, double) { return x < 5 ? 1 : 2; };

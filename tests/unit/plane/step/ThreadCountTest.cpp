@@ -11,10 +11,7 @@
 
 #include "unit/plane/PlaneCase.h"
 
-using flumtest::MeshSpec;
-using flumtest::PlaneCase;
-using flumtest::planeCommandFile;
-using flumtest::rectangularMesh;
+using namespace flumtest;
 
 namespace {
 
@@ -31,7 +28,7 @@ Outcome damBreak(const std::string& solver, bool triangles, int threads) {
     std::streambuf* old = std::cout.rdbuf(sink.rdbuf());
     const int saved = omp_get_max_threads();
     omp_set_num_threads(threads);
-    MeshSpec m;
+    MeshLayout m;
     m.nx = 24;
     m.ny = 6;
     m.lx = 24.0;
