@@ -2,6 +2,8 @@
 // couplings and controllers it describes.
 #include <fmt/format.h>
 
+#include <set>
+
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
 #include "core/OutputRedirector.h"
@@ -62,6 +64,15 @@ bool Domain::initialize() {
         if (realTimeFactor_ > 0.0) report(5, "Domain: enabling real time factor of " + fmt::format("{}", realTimeFactor_));
     }
 
+    // The region name prefixes every result file of a subdomain.
+    std::set<std::string> names;
+    for (const FLUMparse::InputBlock* b : dom.children()) {
+        const FLUMparse::InputTag* name = b->findTag("region_name");
+        if (name && name->isSet() && !names.insert(name->asString()).second)
+            fatal("Error: Two subdomains are named '" + name->asString() + "' (line " + std::to_string(name->line()) +
+                  " of the command file).\nThe region_name of each subdomain names its result files and must be "
+                  "unique.\nPlease rename one of them and restart the program.");
+    }
     for (const FLUMparse::InputBlock* b : dom.children())
         for (const auto& [block, build] : kSubDomainKinds)
             if (b->name() == block) addSubDomain(build(*b));

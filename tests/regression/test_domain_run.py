@@ -53,6 +53,13 @@ os.rename(os.path.join(d, "case.log"), os.path.join(d, "fromlog.fmc"))
 rc, out, _ = run(["-t", "-f", "fromlog.fmc"], cwd=d, env={"HOME": d})
 check("the log parses as a command file", rc == 0 and "your input file is syntactically correct" in out, out[-800:])
 
+# Two subdomains of one name would write into the same files.
+d = case(plane("reach", 10) + plane("reach", 10))
+rc, out, _ = run(["-b", "-f", "case.fmc"], cwd=d, env={"HOME": d})
+flat = " ".join(out.replace("\n   ", " ").split())
+check("a repeated region_name stops", rc == 1 and "Error: Two subdomains are named 'reach' (line 26 of the command file)." in flat, flat[-500:])
+check("a repeated region_name stops before any result", not [f for f in os.listdir(d) if f.startswith("reach_")])
+
 # Two subdomains need couplings.
 d = case(plane("a", 10) + plane("b", 10))
 rc, out, _ = run(["-b", "-f", "case.fmc"], cwd=d, env={"HOME": d})

@@ -6,7 +6,7 @@ namespace FLUMparse {
 
 InputTagBoolean::InputTagBoolean(std::string name, std::string description)
     : InputTagT(std::move(name), std::move(description)) {
-    InputTag::setRestrictedValues({"1", "yes", "0", "no"});
+    InputTag::setRestrictedValues({"yes", "no", "on", "off", "true", "false", "1", "0"});
 }
 
 bool InputTagBoolean::interpret(const std::string& text, std::string& message) {

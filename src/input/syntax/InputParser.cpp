@@ -55,6 +55,8 @@ void InputParser::parse(const std::string& fileName, InputBlock& root) {
     std::ifstream in(fileName, std::ios::binary);
     if (!in) fail(InputParseError::FileOpen, "InputParser: file '" + fileName + "' does not exist");
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Editors on other systems start a UTF-8 file with a byte-order mark.
+    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     parseText(std::move(text), root, fileName);
 }
 

@@ -75,7 +75,10 @@ bool isValidReal(std::string_view text, std::string& message) {
     return true;
 }
 
-bool isValidBoolean(std::string_view text) { return text == "1" || text == "yes" || text == "0" || text == "no"; }
+bool isValidBoolean(std::string_view text) {
+    return text == "1" || text == "yes" || text == "on" || text == "true" || text == "0" || text == "no" ||
+           text == "off" || text == "false";
+}
 
 bool toInteger(std::string_view text, int& value) {
     value = 0;

@@ -40,6 +40,7 @@ public:
     double discharge() const override { return discharge_; }
     const std::vector<int>& edges() const { return edges_; }
     const EdgeString& edgeString() const { return string_; }
+    std::string stringName() const override { return string_.name(); }
     // Edge-length weighted water level of the wet adjacent elements; the
     // lowest edge elevation when all are dry.
     double meanWaterLevel() const;

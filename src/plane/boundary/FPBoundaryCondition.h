@@ -35,6 +35,8 @@ public:
     // Writes the fluxes of the condition's own edges.
     virtual void computeFluxes(double t, double dt) = 0;
     const EdgeClaims& claims() const { return claims_; }
+    // The STRINGDEF the condition acts on (the first one of a structure); empty for sources.
+    virtual std::string stringName() const { return {}; }
     // Discharge into the subdomain over the last step [m3/s] (histories, balances).
     virtual double discharge() const { return 0.0; }
 

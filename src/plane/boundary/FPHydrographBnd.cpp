@@ -1,5 +1,6 @@
 #include "plane/boundary/FPHydrographBnd.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -41,7 +42,11 @@ void HydrographBnd::update(double t, double dt) {
         const double tau = t + 0.5 * dt - startTime_;
         if (tau < kRampTime) Q_ *= 0.5 * (1.0 - std::cos(std::numbers::pi * std::max(tau, 0.0) / kRampTime));
     }
-    zBoundary_ = normalFlowLevel(Q_);
+    // Normal depth is the level of a free reach. A reach held up downstream (a
+    // weir, a prescribed level, backwater) stands higher at the inflow, and the
+    // inflow must enter at that level: below it, the pressure jump at the edge
+    // drives the water back out and the boundary oscillates.
+    zBoundary_ = std::max(normalFlowLevel(Q_), meanWaterLevel());
     bool any = false;
     for (std::size_t k = 0; k < edges_.size(); ++k) {
         const int e = element(edges_[k]);

@@ -47,6 +47,8 @@ double SectionBoundary::normalFlowLevel(double Q) const {
     const double S = settings_.slope / 1000.0;
     double z = tables_.lowestLevel();
     if (Q <= 0.0 || S <= 0.0) return z;
+    // Without friction the conveyance is unbounded and normal depth is zero.
+    if (!std::isfinite(tables_.tableConveyance(z + settings_.precision))) return z;
     if (!tables_.levelForConveyance(Q / std::sqrt(S), settings_.precision, settings_.iterations, z))
         Flumaris::fatal("Maximum number of iterations '" + std::to_string(settings_.iterations) + "' for Q = '" +
                                 fmt::format("{}", Q) +
@@ -65,9 +67,11 @@ void SectionBoundary::distribute(double Q) {
         sumA += edgeA_[k];
         if (settings_.weighting != DischargeWeighting::Area && active_[k]) sumK += tables_.sliceConveyance(k, level_[k]);
     }
+    // A frictionless section has no finite conveyance to share by: share by area.
+    const bool byArea = settings_.weighting == DischargeWeighting::Area || !std::isfinite(sumK);
     for (std::size_t k = 0; k < n; ++k) {
         if (!active_[k]) continue;
-        if (settings_.weighting == DischargeWeighting::Area) {
+        if (byArea) {
             const double u = (sumA > 0.0 && edgeA_[k] > 0.0) ? Q / sumA : 0.0;
             edgeU_[k] = u;
             edgeQ_[k] = u * edgeA_[k];

@@ -243,7 +243,7 @@ std::vector<HistoryItem> boundaryHistoryItems(const PlaneView& plane, const std:
                               "' you are trying to use within the boundary_history output does not exist within grid.");
             const FPBoundaryCondition* found = nullptr;
             for (const auto& bc : plane.boundaryConditions())
-                if (bc->name() == name) found = bc.get();
+                if (!found && bc->stringName() == name) found = bc.get();
             if (!found)
                 fatal("Error: No boundary condition of the subdomain '" + plane.name() + "' uses the stringdef '" +
                               name + "' named in the boundary_history output.\nPlease correct the command file.");

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include <filesystem>
+
 #include "TestSchema.h"
 #include "core/MessageService.h"
 #include "input/syntax/InputEcho.h"
@@ -170,8 +174,9 @@ TEST(InputParserErrors, TagValueErrors) {
               "Tag value error near line 2, col 10: Expression '3' is not a valid value for tag 'mode'. Allowed values are 32, 16, 8");
     EXPECT_EQ(failureOf("A {\n mode =  \n}\n").message,
               "Tag value error near line 2, col 10: Empty value is not allowed for tag 'mode'. Allowed values are 32, 16, 8");
-    EXPECT_EQ(failureOf("A {\n flag = on\n}\n").message,
-              "Tag value error near line 2, col 11: Expression 'on' is not a valid value for tag 'flag'. Allowed values are 1, yes, 0, no");
+    EXPECT_EQ(failureOf("A {\n flag = maybe\n}\n").message,
+              "Tag value error near line 2, col 14: Expression 'maybe' is not a valid value for tag 'flag'. Allowed "
+              "values are yes, no, on, off, true, false, 1, 0");
     EXPECT_EQ(failureOf("A {\n ints = ( 1 2 3 4 )\n}\n").message,
               "Tag value error near line 2, col 20: Expected up to 3 items in list  '( 1 2 3 4 )' but found 4");
     EXPECT_EQ(failureOf("A {\n creals = (1)\n}\n").message,
@@ -182,6 +187,24 @@ TEST(InputParserErrors, TagValueErrors) {
               "Tag value error near line 2, col 9: There is no region name in string 'x'");
     EXPECT_EQ(failureOf("A {\n pos = a.b.c\n}\n").message,
               "Tag value error near line 2, col 13: Found a second dot in 'a.b.c' which is unexpected");
+}
+
+// Users write switches as on/off or true/false too, and some editors start a file with a byte-order mark.
+TEST(InputParser, LenientBooleansAndByteOrderMark) {
+    for (const auto& [word, value] : std::vector<std::pair<std::string, bool>>{
+             {"yes", true}, {"on", true}, {"true", true}, {"1", true}, {"no", false}, {"off", false}, {"false", false},
+             {"0", false}}) {
+        TRoot root;
+        InputParser(true).parseText("A {\n flag = " + word + "\n}\n", root);
+        EXPECT_EQ(root.getBlock("A").getTag("flag").asBool(), value) << word;
+    }
+    const auto file = std::filesystem::temp_directory_path() / "flum_bom.fmc";
+    std::ofstream(file, std::ios::binary) << "\xEF\xBB\xBF" << "A {\n n = 3\n}\n";
+    TRoot root;
+    InputParser(true).parse(file.string(), root);
+    EXPECT_EQ(root.getBlock("A").getTag("n").asInt(), 3);
+    EXPECT_EQ(root.getBlock("A").getTag("n").line(), 2);
+    std::filesystem::remove(file);
 }
 
 TEST(InputParserErrors, FatalModeGoesThroughTheMessageService) {
