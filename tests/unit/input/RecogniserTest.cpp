@@ -66,8 +66,8 @@ TEST(Recogniser, Integers) {
 }
 
 TEST(Recogniser, BooleansAndTrim) {
-    for (const char* t : {"1", "yes", "0", "no"}) EXPECT_TRUE(isValidBoolean(t));
-    for (const char* t : {"on", "true", "YES", "", "2"}) EXPECT_FALSE(isValidBoolean(t));
+    for (const char* t : {"1", "yes", "0", "no", "on", "off", "true", "false"}) EXPECT_TRUE(isValidBoolean(t));
+    for (const char* t : {"YES", "On", "", "2", "y"}) EXPECT_FALSE(isValidBoolean(t));
     EXPECT_TRUE(toBoolean("on"));
     EXPECT_TRUE(toBoolean("true"));
     EXPECT_TRUE(toBoolean("yes"));

@@ -100,9 +100,10 @@ TEST(BoundaryMessages, HydrographThatWetsNoElementStops) {
     PlaneCase c(planeCommandFile(friction(0.03) + block("BOUNDARY", {"type = hydrograph", "string_name = in",
                                                                       "file = s.txt", "slope = 1"}),
                                  300.0, "", "mesh.2dm", stringDef("in", columnIds(m, 0))),
-                {{"mesh.2dm", rectangularMesh(m)}, {"s.txt", "0 0.01\n100 0.01\n"}});
+                {{"mesh.2dm", rectangularMesh(m)}, {"s.txt", "0 0\n120 0\n121 0.01\n400 0.01\n"}});
     try {
-        c.runTo(300.0);  // beyond the start-up ramp, whose trickle enters at the lowest element
+        // dry through the start-up ramp, whose trickle would enter at the lowest element
+        c.runTo(300.0);
         FAIL();
     } catch (const Flumaris::FatalError& e) {
         EXPECT_STREQ(e.what(), "At the hydrograph boundary all edges are set inactive (not wetted), but the inflow is "
