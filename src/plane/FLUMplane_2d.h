@@ -11,6 +11,7 @@
 #include "plane/mesh/FPGrid.h"
 #include "plane/output/FPOutput.h"
 #include "plane/step/FPEuler.h"
+#include "plane/step/FPRunHealth.h"
 #include "plane/step/FPState.h"
 #include "plane/step/FPTimeStep.h"
 #include "plane/step/FPWallFriction.h"
@@ -64,6 +65,7 @@ public:
     std::string restartFile() const;
     // Water volume on the mesh [m3].
     double waterVolume() const;
+    const FPRunHealth& runHealth() const { return health_; }
 
     void addBoundaryCondition(std::unique_ptr<FPBoundaryCondition> bc) { boundaries_.push_back(std::move(bc)); }
     void addOutput(std::unique_ptr<FPOutput> out) { outputs_.push_back(std::move(out)); }
@@ -107,6 +109,7 @@ private:
     double lastRestartTime_ = -1e300;
     bool wallFrictionOn_ = true;
     double wallFrictionFactor_ = -1.0;
+    FPRunHealth health_{getName(), grid_, state_, eulerSettings_, outputs_};
 };
 
 }  // namespace FlumPlane
