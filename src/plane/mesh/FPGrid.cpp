@@ -157,12 +157,19 @@ void Grid::computeElementGeometry(int e)
             signedTwice += nodeX_[a] * nodeY_[b] - nodeX_[b] * nodeY_[a];
         }
     }
-    if (!std::isfinite(area) || !std::isfinite(signedTwice)) {
-        std::ostringstream s;
-        s << "Element #" << elemId_[e] << " is too large: its area cannot be computed from the coordinates of its "
-          << "nodes!\nCheck the node coordinates in the grid file.";
-        Flumaris::report(1, s.str());
+    double longest = 0.0;
+    for (int k = 0; k < nn; ++k) {
+        const int a = nd[k], b = nd[(k + 1) % nn];
+        longest = std::max(longest, distance(nodeX_[a], nodeY_[a], nodeX_[b], nodeY_[b]));
     }
+    const auto unmeasurable = [&] {
+        std::ostringstream s;
+        s << "Element #" << elemId_[e] << " cannot be measured: the coordinates of its nodes give an area or a "
+          << "side beyond the range of numbers (too large or too small)!\nCheck the node coordinates in the grid "
+          << "file.";
+        Flumaris::report(1, s.str());
+    };
+    if (!(std::isfinite(area) && std::isfinite(signedTwice) && std::isfinite(longest))) unmeasurable();
     if (nn == 3 && !(area > 0.0)) {
         std::ostringstream s;
         s << "Element #" << elemId_[e] << " has zero area: its nodes " << nodeId_[nd[0]] << ", " << nodeId_[nd[1]]
@@ -177,6 +184,7 @@ void Grid::computeElementGeometry(int e)
           << "Check the node coordinates and the element node definition sequence.";
         Flumaris::report(1, s.str());
     }
+    if (!std::isfinite(1.0 / area)) unmeasurable();
     // The edge normals and the left/right rule rely on counter-clockwise rings.
     if (signedTwice < 0.0) {
         std::ostringstream s;

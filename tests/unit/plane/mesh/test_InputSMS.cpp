@@ -252,9 +252,14 @@ TEST(InputSMSFaults, DegenerateElements)
     EXPECT_EQ(readError("flatquad", "ND 1 0 0 0\nND 2 2 0 0\nND 3 1 1 0\nND 4 1 -1 0\nE4Q 8 1 2 3 4 1\n"),
               "Element #8 is degenerate: its nodes 1 and 2 lie on one line with the centre of the element!\n"
               "Check the node coordinates and the element node definition sequence.");
+    const std::string unmeasurable = " cannot be measured: the coordinates of its nodes give an area or a side "
+                                     "beyond the range of numbers (too large or too small)!\nCheck the node "
+                                     "coordinates in the grid file.";
     EXPECT_EQ(readError("huge", "ND 1 0 0 0\nND 2 1e200 0 0\nND 3 0 1e200 0\nE3T 4 1 2 3 1\n"),
-              "Element #4 is too large: its area cannot be computed from the coordinates of its nodes!\n"
-              "Check the node coordinates in the grid file.");
+              "Element #4" + unmeasurable);
+    EXPECT_EQ(readError("long", "ND 1 0 0 0\nND 2 1e300 1 0\nND 3 0 1 0\nE3T 5 1 2 3 1\n"), "Element #5" + unmeasurable);
+    EXPECT_EQ(readError("tiny", "ND 1 0 0 0\nND 2 1e-160 0 0\nND 3 0 1e-160 0\nE3T 6 1 2 3 1\n"),
+              "Element #6" + unmeasurable);
 }
 
 // Grids built without the reader (generators, tests) get the same protection.
