@@ -37,7 +37,8 @@ sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest -j $(JOBS) --output-on-failure
 
-# The parser under libFuzzer (clang); FUZZ_SECONDS bounds the run.
+# The command-file parser, mesh reader and series reader under libFuzzer (clang);
+# FUZZ_SECONDS bounds the run of each.
 FUZZ_SECONDS ?= 180
 fuzz:
 	@scripts/install-deps.sh clang libclang-rt-14-dev libomp-14-dev

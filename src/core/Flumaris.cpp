@@ -34,7 +34,17 @@ void ProgramSettings::setGravity(double g) {
 }
 
 void setNumberOfThreads(int n) {
-    if (n < 1) n = omp_get_num_procs();
+    const int cores = omp_get_num_procs();
+    if (n < 1) {
+        n = cores;
+    } else if (n > cores) {
+        // More threads than cores only take turns on them, each waiting at every barrier.
+        report(3, "number_threads = " + std::to_string(n) + " in the PARALLEL block exceeds the " +
+                      std::to_string(cores) + " cores of this machine; the run uses " + std::to_string(cores) +
+                      " threads.\nSet number_threads to at most " + std::to_string(cores) +
+                      ", or to 0 for all cores.");
+        n = cores;
+    }
     omp_set_num_threads(n);
     if (n > 1)
         report(5, "OpenMP: Computation is executed in parallel using " + std::to_string(n) + " threads");

@@ -47,7 +47,7 @@ private:
 
 inline ProgramSettings& settings() { return ProgramSettings::get(); }
 
-// Sets the OpenMP thread count (n < 1: all processors) and reports it.
+// Sets the OpenMP thread count (n < 1: all cores; more than the cores: capped with a warning) and reports it.
 void setNumberOfThreads(int n);
 
 }  // namespace Flumaris

@@ -287,6 +287,7 @@ void FLUMplane_2d::step(double dt) {
     euler_->updateElements(dt);
     euler_->correctNegativeDepths(dt);
     euler_->commit();
+    health_.afterStep(time_ + dt, dt);
     time_ += dt;
     ++steps_;
     for (auto& o : outputs_) o->afterStep(time_, dt);

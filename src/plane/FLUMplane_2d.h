@@ -12,6 +12,7 @@
 #include "plane/mesh/FPGrid.h"
 #include "plane/output/FPOutput.h"
 #include "plane/step/FPEuler.h"
+#include "plane/step/FPRunHealth.h"
 #include "plane/step/FPState.h"
 #include "plane/step/FPTimeStep.h"
 #include "plane/step/FPWallFriction.h"
@@ -60,6 +61,7 @@ public:
     std::string restartFile() const;
     // Water volume on the mesh [m3].
     double waterVolume() const;
+    const FPRunHealth& runHealth() const { return health_; }
 
     const std::vector<std::unique_ptr<FPBoundaryCondition>>& boundaryConditions() const { return boundaries_; }
 
@@ -101,6 +103,7 @@ private:
     double lastRestartTime_ = -1e300;
     bool wallFrictionOn_ = true;
     double wallFrictionFactor_ = -1.0;
+    FPRunHealth health_{getName(), grid_, state_, eulerSettings_, outputs_};
 };
 
 }  // namespace FlumPlane

@@ -10,7 +10,7 @@ IRparallel::IRparallel() : InputBlock("PARALLEL") {
 }
 
 void IRparallel::declare() {
-    addInt("number_threads", "Number of OpenMP threads; 1 means sequential, less than 1 all processors.").setDefault("1");
+    addInt("number_threads", "Number of OpenMP threads; 1 means sequential, 0 (or less) all cores. More threads than cores are capped at the number of cores.").setDefault("1");
 }
 
 }  // namespace FLUMparse

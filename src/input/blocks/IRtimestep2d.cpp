@@ -11,7 +11,7 @@ IRtimestep2d::IRtimestep2d() : InputBlock("TIMESTEP") {
 }
 
 void IRtimestep2d::declare() {
-    addReal("CFL", "Courant number of the explicit scheme.").setDefault("1.0").setMin(0.0, false).setReasonableMax(1.0);
+    addReal("CFL", "Courant number of the explicit scheme; above 1 the explicit step is unstable.").setDefault("1.0").setMin(0.0, false).setMax(1.0);
     addReal("minimum_time_step", "A time step below it is reported once (warning only).").setDefault("0.001").setMin(0.0).setUnits("[s]");
     addReal("maximum_time_step", "Upper bound of the time step.").setDefault("100.0").setMin(0.0, false).setUnits("[s]");
     addReal("initial_time_step", "Upper bound of the first time step.").setDefault("1.0").setMin(0.0, false).setUnits("[s]");

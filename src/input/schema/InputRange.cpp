@@ -12,13 +12,22 @@ bool InputRange::contains(double x) const {
     return true;
 }
 
-std::string InputRange::text() const {
-    if (lower && upper)
-        return formatNumber(lower->value) + " " + (lower->inclusive ? "&lt;= " : "&lt; ") + "x " +
-               (upper->inclusive ? "&lt;= " : "&lt; ") + formatNumber(upper->value);
-    if (lower) return std::string("x ") + (lower->inclusive ? "&gt;= " : "&gt; ") + formatNumber(lower->value);
-    if (upper) return std::string("x ") + (upper->inclusive ? "&lt;= " : "&lt; ") + formatNumber(upper->value);
+namespace {
+
+std::string rangeText(const InputRange& r, const char* lt, const char* gt) {
+    const auto op = [](const char* sign, bool inclusive) { return std::string(sign) + (inclusive ? "= " : " "); };
+    if (r.lower && r.upper)
+        return formatNumber(r.lower->value) + " " + op(lt, r.lower->inclusive) + "x " + op(lt, r.upper->inclusive) +
+               formatNumber(r.upper->value);
+    if (r.lower) return "x " + op(gt, r.lower->inclusive) + formatNumber(r.lower->value);
+    if (r.upper) return "x " + op(lt, r.upper->inclusive) + formatNumber(r.upper->value);
     return "";
 }
+
+}  // namespace
+
+std::string InputRange::text() const { return rangeText(*this, "&lt;", "&gt;"); }
+
+std::string InputRange::plainText() const { return rangeText(*this, "<", ">"); }
 
 }  // namespace FLUMparse

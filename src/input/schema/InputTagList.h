@@ -46,9 +46,9 @@ protected:
     void checkItem(double v) {
         const std::string t = formatNumber(v);
         if (!valid().contains(v))
-            this->addError("Value '" + t + "' is not in range " + valid().text());
+            this->addError("Value '" + t + "' is not in range " + valid().plainText());
         else if (!reasonable().contains(v))
-            this->addWarning("Value '" + t + "' is not in the reasonable range " + reasonable().text());
+            this->addWarning("Value '" + t + "' is not in the reasonable range " + reasonable().plainText());
     }
 
 private:

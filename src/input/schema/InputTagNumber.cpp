@@ -7,9 +7,9 @@ namespace FLUMparse {
 void checkNumberRanges(InputTag& tag, double value, const std::string& text, const InputRange& valid,
                        const InputRange& reasonable) {
     if (!valid.contains(value)) {
-        tag.addError("Value '" + text + "' is not in range " + valid.text());
+        tag.addError("Value '" + text + "' is not in range " + valid.plainText());
     } else if (!reasonable.contains(value)) {
-        tag.addWarning("Value '" + text + "' is not in the reasonable range " + reasonable.text());
+        tag.addWarning("Value '" + text + "' is not in the reasonable range " + reasonable.plainText());
     }
 }
 

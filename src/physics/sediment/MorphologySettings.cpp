@@ -25,7 +25,7 @@ MorphologySettings MorphologySettings::fromBlock(const FLUMparse::InputBlock& b)
 
     if (s.createNewLayers && s.controlVolumeType == ControlVolumeType::Constant && s.maxLayerThickness >= 0.0 &&
         s.maxLayerThickness < s.controlVolumeThickness)
-        report(1, FLUMparse::SedimentText::maxLayerBelowControlVolume());
+        fatal(FLUMparse::SedimentText::maxLayerBelowControlVolume());
     return s;
 }
 

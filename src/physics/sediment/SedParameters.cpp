@@ -21,8 +21,8 @@ SedParameters::SedParameters(const std::vector<double>& diameters, const Morphol
 {
     using namespace FLUMparse::SedimentText;
     for (size_t k = 0; k < diameters.size(); ++k) {
-        if (!(diameters[k] > 0.0)) report(1, grainSizesPositive());
-        if (k > 0 && !(diameters[k] > diameters[k - 1])) report(1, grainSizesAscending());
+        if (!(diameters[k] > 0.0)) fatal(grainSizesPositive());
+        if (k > 0 && !(diameters[k] > diameters[k - 1])) fatal(grainSizesAscending());
         grains_.emplace_back(diameters[k]);
     }
     if (morphology.density < kDensityMin || morphology.density > kDensityMax)

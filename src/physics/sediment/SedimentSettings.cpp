@@ -13,7 +13,7 @@ SedimentSettings SedimentSettings::fromBlock(const FLUMparse::InputBlock& m)
     if (const auto* p = m.getChild("PARAMETER")) s.morphology = MorphologySettings::fromBlock(*p);
     if (const auto* bedload = m.getChild("BEDLOAD")) {
         if (!s.morphology)
-            report(1, "Error: Bed load needs the PARAMETER block of MORPHOLOGY (porosity and density of the "
+            fatal("Error: Bed load needs the PARAMETER block of MORPHOLOGY (porosity and density of the "
                       "bed).\nPlease correct the command file.");
         s.bedload = BedloadSettings::fromBlock(bedload->getBlock("PARAMETER"));
     }

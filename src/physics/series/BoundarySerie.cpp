@@ -41,6 +41,8 @@ BoundarySerie::BoundarySerie(const std::string& fileName) {
     const auto& y = table.columns[1];
     pairs_.reserve(x.size());
     for (std::size_t i = 0; i < x.size(); ++i) pairs_.emplace_back(x[i], y[i]);
+    source_ = name;
+    lines_ = std::move(table.lines);
 }
 
 BoundarySerie::BoundarySerie(std::vector<Pair> pairs) : pairs_(std::move(pairs)) {}
@@ -109,9 +111,15 @@ void BoundarySerie::checkBoundarySerie(double endTime) const {
     }
     for (std::size_t i = 0; i + 1 < pairs_.size(); ++i) {
         if (pairs_[i].first >= pairs_[i + 1].first) {
-            fatal("Error within your boundary serie. The x-value at" + std::to_string(i) +
-                          ") is larger (or equal) to the subsequent one (" + num(pairs_[i + 1].first) +
-                          "). Please check your series file!");
+            std::string where;
+            if (!source_.empty() && i + 1 < lines_.size())
+                where = " (file '" + source_ + "', lines " + std::to_string(lines_[i]) + " and " +
+                        std::to_string(lines_[i + 1]) + ")";
+            fatal("Error within your boundary serie. The x-value " + num(pairs_[i].first) + " in row " +
+                          std::to_string(i + 1) + " is larger than or equal to the x-value " +
+                          num(pairs_[i + 1].first) + " in row " + std::to_string(i + 2) + where +
+                          ". The x-values (usually times) must increase from row to row. Please check your "
+                          "series file!");
             return;
         }
     }

@@ -50,6 +50,9 @@ public:
 protected:
     std::vector<Pair> pairs_;
     std::size_t cursor_ = 0;  // pair found by the last exact look-up
+    // The file the pairs came from and the line of each, for messages; empty otherwise.
+    std::string source_;
+    std::vector<std::size_t> lines_;
 };
 
 }  // namespace Flumaris

@@ -1,6 +1,8 @@
 #include "physics/series/SerieFileReader.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -32,14 +34,32 @@ const char* dataEnd(const char* p, const char* e) {
 // A lone '/' separates numbers like a blank.
 bool isSeparator(char c) { return isBlank(c) || c == '/'; }
 
+enum class Token { Number, Word, NotFinite };
+
+bool equalsNoCase(const char* b, const char* e, const char* word) {
+    for (; b != e && *word; ++b, ++word)
+        if ((*b | 0x20) != *word) return false;
+    return b == e && !*word;
+}
+
 // A token counts as a number only as a whole: "1,5" or "10m" would otherwise
-// pass silently as 1 and 10.
-bool parseToken(const char* b, const char* e, double& value) {
-    if (*b == '+' && b + 1 != e) ++b;
-    const char c = *b;
-    if (!((c >= '0' && c <= '9') || c == '.' || c == '-')) return false;  // no "inf", "nan"
-    const auto res = std::from_chars(b, e, value, std::chars_format::general);
-    return res.ec == std::errc() && res.ptr == e;
+// pass silently as 1 and 10. "nan", "inf" and numbers beyond the range of a
+// double are no words but values a series must not hold.
+Token parseToken(const char* b, const char* e, double& value) {
+    const char* digits = b;
+    if ((*digits == '+' || *digits == '-') && digits + 1 != e) ++digits;
+    if (equalsNoCase(digits, e, "nan") || equalsNoCase(digits, e, "inf") || equalsNoCase(digits, e, "infinity"))
+        return Token::NotFinite;
+    const char c = *digits;
+    if (!((c >= '0' && c <= '9') || c == '.')) return Token::Word;
+    const auto res = std::from_chars(*b == '+' ? b + 1 : b, e, value, std::chars_format::general);
+    if (res.ptr != e) return Token::Word;
+    if (res.ec == std::errc::result_out_of_range) {
+        // Too small only rounds to zero; too large has no value.
+        value = std::strtod(std::string(b, e).c_str(), nullptr);
+        return std::isfinite(value) ? Token::Number : Token::NotFinite;
+    }
+    return res.ec == std::errc() ? Token::Number : Token::Word;
 }
 
 void splitWords(const char* p, const char* e, std::vector<std::string>& words) {
@@ -84,6 +104,7 @@ bool SerieFileReader::parse(const char* begin, const char* end, const std::strin
                             std::string& message) {
     table.columns.clear();
     table.names.clear();
+    table.lines.clear();
     message.clear();
 
     if (end - begin >= 3 && static_cast<unsigned char>(begin[0]) == 0xEF &&
@@ -93,7 +114,10 @@ bool SerieFileReader::parse(const char* begin, const char* end, const std::strin
     std::size_t n = 0;  // numbers per line, fixed by the first data line
     std::vector<double> values;
     const char* line = begin;
+    std::size_t lineNo = 0;
+    const auto where = [&] { return "in file " + name + ", line " + std::to_string(lineNo) + ": "; };
     while (line < end) {
+        ++lineNo;
         const char* eol = line;
         while (eol != end && *eol != '\n') ++eol;
         const char* next = eol == end ? end : eol + 1;
@@ -123,7 +147,14 @@ bool SerieFileReader::parse(const char* begin, const char* end, const std::strin
             const char* t = p;
             while (p != stop && !isSeparator(*p)) ++p;
             double v = 0.0;
-            if (!parseToken(t, p, v)) break;
+            const Token kind = parseToken(t, p, v);
+            if (kind == Token::NotFinite) {
+                message = where() + "'" + std::string(t, p) +
+                          "' is not a finite number.\nPlease write a number there (no nan, no inf, at most "
+                          "about 1e308 in magnitude).";
+                return false;
+            }
+            if (kind == Token::Word) break;
             values.push_back(v);
         }
 
@@ -137,19 +168,21 @@ bool SerieFileReader::parse(const char* begin, const char* end, const std::strin
             n = values.size();
             table.columns.assign(n, {});
         } else if (values.size() < n) {
-            message = "in file " + name + ": I expected a line with " + std::to_string(n) + " numbers, but found " +
+            message = where() + "I expected a line with " + std::to_string(n) + " numbers, but found " +
                       std::to_string(values.size()) + " numbers.";
             return false;
         } else if (values.size() > n) {
-            message = "in file " + name + ": i expected a line with " + std::to_string(n) +
+            message = where() + "i expected a line with " + std::to_string(n) +
                       " numbers, but found more than that!";
             return false;
         }
         for (std::size_t j = 0; j < n; ++j) table.columns[j].push_back(values[j]);
+        table.lines.push_back(lineNo);
         line = next;
     }
 
     message = checkTableSize(table.numberOfRows(), table.numberOfColumns());
+    if (!message.empty()) message = "in file " + name + ": " + message;
     return message.empty();
 }
 

@@ -4,7 +4,8 @@
 // Blank lines, lines starting with "//" and lines starting with '#' are skipped;
 // from the first '#' or "//" on, a line is ignored; a lone '/' and a carriage
 // return count as blanks. The first data line fixes the number of columns.
-// Column 0 is the abscissa, the further columns are values.
+// Column 0 is the abscissa, the further columns are values. A number that is
+// not finite ("nan", "inf", "1e999") is an error naming the file and line.
 //
 // The reader never reports by itself, so the command-file check and the series
 // classes share it: the series classes turn a failure into a fatal error, the
@@ -20,6 +21,8 @@ struct SerieTable {
     // Words of the last comment or text line before the first data line
     // (e.g. "Time Q"); empty when the file has none.
     std::vector<std::string> names;
+    // Line in the file (counting from 1) of each row; empty for tables not read from text.
+    std::vector<std::size_t> lines;
 
     std::size_t numberOfRows() const { return columns.empty() ? 0 : columns.front().size(); }
     std::size_t numberOfColumns() const { return columns.size(); }

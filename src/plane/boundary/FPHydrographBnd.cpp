@@ -81,7 +81,11 @@ void HydrographBnd::update(double t, double dt) {
 void HydrographBnd::computeFluxes(double, double) {
     for (std::size_t k = 0; k < edges_.size(); ++k) {
         const int i = edges_[k];
-        if (failed_ || !active_[k]) {
+        if (failed_) {
+            store(i, EdgeFlux{});
+            continue;
+        }
+        if (!active_[k]) {
             store(i, wall(i));
             continue;
         }

@@ -57,8 +57,9 @@ void ZHydrographBnd::computeFluxes(double, double) {
             }
             s.wseR = geo.zmean;  // dry ghost
         } else if (wse < Z_ && !inflowPossible_) {
-            store(i, wall(i));  // the ghost mirrors the interior: a reflecting edge
-            continue;
+            // The ghost mirrors the interior level: water may leave, none enters.
+            s.wseR = wse;
+            s.hR = s.hL;
         } else {
             s.wseR = Z_;
             s.hR = Z_ - geo.zmean;
@@ -68,7 +69,7 @@ void ZHydrographBnd::computeFluxes(double, double) {
             s.vR = state_.v_[e];
         }
         EdgeFlux F = (s.hL > 0.0 || s.hR > 0.0) ? solver.flux(geo, s) : EdgeFlux{};
-        if (couplingSerie_ && F.mass < 0.0) F = wall(i);  // outflow only
+        if ((couplingSerie_ || (wse < Z_ && !inflowPossible_)) && F.mass < 0.0) F = wall(i);  // outflow only
         store(i, F);
     }
     sumDischarge();

@@ -90,10 +90,45 @@ int Grid::addElement(int fileId, std::span<const int> nodes, int material)
     return e;
 }
 
+void Grid::checkElementNodes(int e) const
+{
+    const int nn = elemNumNodes_[e];
+    const int* nd = &elemNodes_[kMaxNodes * e];
+    for (int k = 0; k < nn; ++k) {
+        const int n = nd[k];
+        if (!(std::isfinite(nodeX_[n]) && std::isfinite(nodeY_[n]) && std::isfinite(nodeZ_[n]))) {
+            std::ostringstream s;
+            s << "Element #" << elemId_[e] << " uses node " << nodeId_[n]
+              << ", whose coordinates are not all finite numbers (x = " << nodeX_[n] << ", y = " << nodeY_[n]
+              << ", z = " << nodeZ_[n] << ")!\nCheck the card of node " << nodeId_[n] << " in the grid file.";
+            Flumaris::fatal(s.str());
+        }
+    }
+    for (int k = 0; k < nn; ++k)
+        for (int j = k + 1; j < nn; ++j) {
+            const int a = nd[k], b = nd[j];
+            if (a == b) {
+                std::ostringstream s;
+                s << "Element #" << elemId_[e] << " lists node " << nodeId_[a]
+                  << " more than once!\nEvery corner of an element must be a different node. "
+                     "Check the element node definition sequence.";
+                Flumaris::fatal(s.str());
+            }
+            if (nodeX_[a] == nodeX_[b] && nodeY_[a] == nodeY_[b]) {
+                std::ostringstream s;
+                s << "Element #" << elemId_[e] << " has the nodes " << nodeId_[a] << " and " << nodeId_[b]
+                  << " at the same position (x = " << nodeX_[a] << ", y = " << nodeY_[a]
+                  << ")!\nEvery corner of an element must lie elsewhere. Check the node coordinates.";
+                Flumaris::fatal(s.str());
+            }
+        }
+}
+
 void Grid::computeElementGeometry(int e)
 {
     const int nn = elemNumNodes_[e];
     const int* nd = &elemNodes_[kMaxNodes * e];
+    checkElementNodes(e);
     double cx = 0.0, cy = 0.0, cz = 0.0;
     for (int k = 0; k < nn; ++k) {
         cx += nodeX_[nd[k]];
@@ -106,29 +141,50 @@ void Grid::computeElementGeometry(int e)
 
     double area = 0.0;
     double signedTwice = 0.0;
-    bool degenerate = false;
+    int flatSide = -1;  // a triangle (node k, node k+1, centre) of a quadrilateral without area
     if (nn == 3) {
         signedTwice = twiceSignedArea(nodeX_[nd[0]], nodeY_[nd[0]], nodeX_[nd[1]], nodeY_[nd[1]],
                                       nodeX_[nd[2]], nodeY_[nd[2]]);
         area = std::fabs(signedTwice) / 2.0;
-        degenerate = !(area > 0.0);
     } else {
         for (int k = 0; k < 4; ++k) {
             const int a = nd[k], b = nd[(k + 1) % 4];
             const double t = twiceSignedArea(nodeX_[a], nodeY_[a], nodeX_[b], nodeY_[b], cx, cy);
             const double part = std::fabs(t) / 2.0;
             elemPartialArea_[kMaxNodes * e + k] = part;
-            if (!(part > 0.0)) degenerate = true;
+            if (!(part > 0.0) && flatSide < 0) flatSide = k;
             area += part;
             signedTwice += nodeX_[a] * nodeY_[b] - nodeX_[b] * nodeY_[a];
         }
     }
-    if (degenerate) {
+    double longest = 0.0;
+    for (int k = 0; k < nn; ++k) {
+        const int a = nd[k], b = nd[(k + 1) % nn];
+        longest = std::max(longest, distance(nodeX_[a], nodeY_[a], nodeX_[b], nodeY_[b]));
+    }
+    const auto unmeasurable = [&] {
         std::ostringstream s;
-        s << "Negative value for area of element #" << elemId_[e] << "!\n"
-          << (nn == 3 ? "Check the elment node definition sequence." : "Check the element node definition sequence!");
+        s << "Element #" << elemId_[e] << " cannot be measured: the coordinates of its nodes give an area or a "
+          << "side beyond the range of numbers (too large or too small)!\nCheck the node coordinates in the grid "
+          << "file.";
+        Flumaris::fatal(s.str());
+    };
+    if (!(std::isfinite(area) && std::isfinite(signedTwice) && std::isfinite(longest))) unmeasurable();
+    if (nn == 3 && !(area > 0.0)) {
+        std::ostringstream s;
+        s << "Element #" << elemId_[e] << " has zero area: its nodes " << nodeId_[nd[0]] << ", " << nodeId_[nd[1]]
+          << " and " << nodeId_[nd[2]] << " lie on one line!\n"
+          << "Check the node coordinates and the element node definition sequence.";
         Flumaris::fatal(s.str());
     }
+    if (flatSide >= 0) {
+        std::ostringstream s;
+        s << "Element #" << elemId_[e] << " is degenerate: its nodes " << nodeId_[nd[flatSide]] << " and "
+          << nodeId_[nd[(flatSide + 1) % 4]] << " lie on one line with the centre of the element!\n"
+          << "Check the node coordinates and the element node definition sequence.";
+        Flumaris::fatal(s.str());
+    }
+    if (!std::isfinite(1.0 / area)) unmeasurable();
     // The edge normals and the left/right rule rely on counter-clockwise rings.
     if (signedTwice < 0.0) {
         std::ostringstream s;

@@ -38,7 +38,8 @@ public:
     // Appends a node; returns its index. A repeated file id is an error.
     int addNode(int fileId, double x, double y, double z);
     // Appends a triangle (3 node indices) or quadrilateral (4) and computes its
-    // geometry. Degenerate and clockwise elements are errors naming the element.
+    // geometry. Nodes that are not finite, repeated or coinciding, elements of
+    // zero area and clockwise elements are errors naming the element and nodes.
     int addElement(int fileId, std::span<const int> nodes, int material);
     // Edges with left/right elements, element edge order, neighbours, node adjacency.
     void buildEdges();
@@ -116,6 +117,8 @@ public:
     std::vector<int> nodeEdgeStart_, nodeEdges_;  // edges of node n, likewise
 
 private:
+    // Non-finite, repeated and coinciding nodes, each with its own message.
+    void checkElementNodes(int e) const;
     void computeElementGeometry(int e);
     void updateEdgeElevation(int i);
     void updateElementElevation(int e);

@@ -1,6 +1,8 @@
 #include "plane/mesh/FPInputSMS.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <fmt/format.h>
 #include <new>
@@ -36,7 +38,7 @@ std::string readWholeFile(const std::string& path)
     return text;
 }
 
-// Walks the lines of a text held in memory.
+// Walks the lines of a text held in memory, counting them from 1.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : text_(text) {}
@@ -47,12 +49,15 @@ public:
         if (end == std::string_view::npos) end = text_.size();
         line = text_.substr(pos_, end - pos_);
         pos_ = end + 1;
+        ++number_;
         return true;
     }
+    std::size_t number() const { return number_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t number_ = 0;
 };
 
 // Whitespace-separated fields of one card.
@@ -87,6 +92,11 @@ public:
         const char* b = w.data();
         if (*b == '+') ++b;
         auto r = std::from_chars(b, w.data() + w.size(), v);
+        if (r.ec == std::errc::result_out_of_range && r.ptr == w.data() + w.size()) {
+            // Kept as the huge or tiny value it is, so that the card is named for it.
+            v = std::strtod(std::string(w).c_str(), nullptr);
+            return true;
+        }
         return r.ec == std::errc() && r.ptr == w.data() + w.size();
     }
 
@@ -95,6 +105,14 @@ private:
     std::string_view s_;
     std::size_t p_ = 0;
 };
+
+// Control characters that no text mesh holds (tabs, line and form feeds are text).
+bool isBinary(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\v' && c != '\f') || c == 0x7f; }
+
+std::string location(const std::string& file, std::size_t line)
+{
+    return "in file '" + file + "', line " + std::to_string(line);
+}
 
 bool isNodeCard(std::string_view l) { return l.size() >= 2 && l[0] == 'N' && l[1] == 'D'; }
 bool isElementCard(std::string_view l) { return l.size() >= 2 && l[0] == 'E' && (l[1] == '3' || l[1] == '4'); }
@@ -117,18 +135,36 @@ std::string InputSMS::edgeFileOf(const std::string& meshFile)
 void InputSMS::read(const std::string& fileName, Grid& grid)
 {
     const std::string path = Flumaris::normalizePath(fileName);
-    const std::string text = readWholeFile(path);
+    parse(readWholeFile(path), path, grid);
+    grid.writeEdgeFile(edgeFileOf(path));
 
+    GridQualityCheck check(grid, GridQualityCheck::errFileOf(path), thresholds_);
+    checkResult_ = check.run();
+}
+
+void InputSMS::parse(const std::string& text, const std::string& path, Grid& grid)
+{
     Flumaris::report(5, "Reserving the vectors for nodes, elements & edges");
     std::size_t nNodes = 0, nElements = 0;
     {
         LineReader lines(text);
         std::string_view l;
         while (lines.next(l)) {
+            for (const char c : l)
+                if (isBinary(static_cast<unsigned char>(c)))
+                    Flumaris::fatal("Error: The grid file '" + path + "' is not a 2dm mesh: line " +
+                                            std::to_string(lines.number()) +
+                                            " holds binary data.\nPlease give the 2dm mesh (a text file of ND, E3T "
+                                            "and E4Q cards) in the GEOMETRY block.");
             if (isNodeCard(l)) ++nNodes;
             else if (isElementCard(l)) ++nElements;
         }
     }
+    if (nElements == 0)
+        Flumaris::fatal("Error: The grid file '" + path + "' holds no elements (no E3T or E4Q cards; " +
+                                std::to_string(nNodes) +
+                                " ND cards).\nIt is empty or not a 2dm mesh. Please give the 2dm mesh in the "
+                                "GEOMETRY block.");
     const std::size_t nEdges = nNodes + nElements + 200;
     try {
         grid.reserve(nNodes + 10, 0, 0);
@@ -163,7 +199,17 @@ void InputSMS::read(const std::string& fileName, Grid& grid)
             double x = 0.0, y = 0.0, z = 0.0;
             if (!(f.skip() && f.integer(id) && f.number(x) && f.number(y) && f.number(z)))
                 Flumaris::fatal("Error occured reading the nodes from the grid file!\nThe card '" +
-                                        std::string(l) + "' is not of the form 'ND id x y z'.");
+                                        std::string(l) + "' " + location(path, lines.number()) +
+                                        " is not of the form 'ND id x y z'.");
+            if (!(std::isfinite(x) && std::isfinite(y) && std::isfinite(z)))
+                Flumaris::fatal(fmt::format("Error in the grid file '{}' at line {}: node {} has a coordinate or "
+                                                "elevation that is not a finite number (x = {}, y = {}, z = {}).\n"
+                                                "Please correct the ND card.",
+                                                path, lines.number(), id, x, y, z));
+            if (grid.nodeIndexOfId(id) != Grid::kNone)
+                Flumaris::fatal("The node id " + std::to_string(id) +
+                                        " is used twice in the grid file!\nEvery node needs its own id. See the "
+                                        "card '" + std::string(l) + "' " + location(path, lines.number()) + ".");
             grid.addNode(id, x, y, z);
         }
     }
@@ -178,19 +224,31 @@ void InputSMS::read(const std::string& fileName, Grid& grid)
             const int nn = l[1] == '3' ? 3 : 4;
             Fields f(l);
             int id = 0;
+            int nodeIds[4] = {0, 0, 0, 0};
             int nodes[4] = {0, 0, 0, 0};
             double material = 0.0;
             bool ok = f.skip() && f.integer(id);
-            for (int k = 0; ok && k < nn; ++k) {
-                int nodeId = 0;
-                ok = f.integer(nodeId);
-                if (ok) {
-                    nodes[k] = grid.nodeIndexOfId(nodeId);
-                    ok = nodes[k] != Grid::kNone;
-                }
-            }
+            for (int k = 0; ok && k < nn; ++k) ok = f.integer(nodeIds[k]);
             ok = ok && f.number(material);
-            if (!ok) Flumaris::fatal("Error occured reading the elements from the grid file!");
+            if (!ok)
+                Flumaris::fatal("Error occured reading the elements from the grid file!\nThe card '" +
+                                        std::string(l) + "' " + location(path, lines.number()) +
+                                        " is not of the form '" + (nn == 3 ? "E3T id n1 n2 n3" : "E4Q id n1 n2 n3 n4") +
+                                        " material'.");
+            for (int k = 0; k < nn; ++k) {
+                nodes[k] = grid.nodeIndexOfId(nodeIds[k]);
+                if (nodes[k] == Grid::kNone)
+                    Flumaris::fatal("Error occured reading the elements from the grid file!\nIn file '" + path +
+                                            "', line " + std::to_string(lines.number()) + ": element #" +
+                                            std::to_string(id) + " refers to node " + std::to_string(nodeIds[k]) +
+                                            ", which no ND card defines.");
+            }
+            // The index is the truncated number; beyond an int it has none.
+            if (!(std::fabs(material) < 2147483647.0))
+                Flumaris::fatal("Error occured reading the elements from the grid file!\nIn file '" + path +
+                                        "', line " + std::to_string(lines.number()) + ": element #" +
+                                        std::to_string(id) + " has the material " + fmt::format("{}", material) +
+                                        ", which is no material index.");
             grid.addElement(id, std::span<const int>(nodes, nn), static_cast<int>(material));
         }
     }
@@ -200,10 +258,6 @@ void InputSMS::read(const std::string& fileName, Grid& grid)
     grid.buildEdges();
     Flumaris::report(5, fmt::format("InputSMS: Number of Edges = {}", grid.numEdges()));
     Flumaris::report(5, fmt::format("InputSMS: Total mesh area = {}", grid.totalArea()));
-    grid.writeEdgeFile(edgeFileOf(path));
-
-    GridQualityCheck check(grid, GridQualityCheck::errFileOf(path), thresholds_);
-    checkResult_ = check.run();
 }
 
 }  // namespace FlumPlane

@@ -15,6 +15,10 @@ public:
 
     // Three passes (count, nodes, elements), then edges, the .edg file and the checks.
     void read(const std::string& fileName, Grid& grid) override;
+    // The passes and the edges for a text in memory, without files and checks;
+    // path only appears in messages. A file that is binary or holds no
+    // elements, and a non-finite number, are errors before anything is built.
+    static void parse(const std::string& text, const std::string& path, Grid& grid);
 
     // The edge list that belongs to a mesh file: same name, extension .edg.
     static std::string edgeFileOf(const std::string& meshFile);

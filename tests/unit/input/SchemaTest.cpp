@@ -59,23 +59,25 @@ TEST(InputSchema, UnsetTagsAnswerWithTheirDefaults) {
 }
 
 TEST(InputSchema, RangesAndTheirHtmlTexts) {
-    // An exclusive bound is outside; the text shows "&lt;" for it.
-    EXPECT_EQ(errorsOf("n = 10", "n"), Strings{"Value '10' is not in range 0 &lt;= x &lt; 10"});
-    EXPECT_EQ(errorsOf("n = -1", "n"), Strings{"Value '-1' is not in range 0 &lt;= x &lt; 10"});
+    // An exclusive bound is outside. Messages go to the console and the log:
+    // plain signs there, HTML entities only in the reference pages.
+    EXPECT_EQ(errorsOf("n = 10", "n"), Strings{"Value '10' is not in range 0 <= x < 10"});
+    EXPECT_EQ(errorsOf("n = -1", "n"), Strings{"Value '-1' is not in range 0 <= x < 10"});
     EXPECT_TRUE(errorsOf("n = 0", "n").empty());
-    EXPECT_EQ(errorsOf("r = 0", "r"), Strings{"Value '0' is not in range x &gt; 0"});
-    EXPECT_EQ(errorsOf("r = -0.0", "r"), Strings{"Value '-0.0' is not in range x &gt; 0"});
+    EXPECT_EQ(errorsOf("r = 0", "r"), Strings{"Value '0' is not in range x > 0"});
+    EXPECT_EQ(errorsOf("r = -0.0", "r"), Strings{"Value '-0.0' is not in range x > 0"});
     // Outside only the reasonable range: a warning, no error.
     EXPECT_TRUE(errorsOf("r = 150", "r").empty());
-    EXPECT_EQ(errorsOf("r = 150", "r", true), Strings{"Value '150' is not in the reasonable range x &lt;= 100"});
+    EXPECT_EQ(errorsOf("r = 150", "r", true), Strings{"Value '150' is not in the reasonable range x <= 100"});
     // List items obey the ranges too.
-    EXPECT_EQ(errorsOf("ints = ( 0 2 )", "ints"), Strings{"Value '0' is not in range x &gt;= 1"});
+    EXPECT_EQ(errorsOf("ints = ( 0 2 )", "ints"), Strings{"Value '0' is not in range x >= 1"});
 
     InputRange r;
     r.upper = InputBound{2.5, false};
     EXPECT_EQ(r.text(), "x &lt; 2.5");
     r.lower = InputBound{-1e-6, false};
     EXPECT_EQ(r.text(), "-1e-06 &lt; x &lt; 2.5");
+    EXPECT_EQ(r.plainText(), "-1e-06 < x < 2.5");
     EXPECT_FALSE(r.contains(2.5));
     EXPECT_TRUE(r.contains(0.0));
 }

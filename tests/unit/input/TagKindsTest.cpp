@@ -113,8 +113,8 @@ TEST(TagKinds, OutputValuesStringsAndListRanges) {
     InputParser(true).parseText("K {\n reals = ( 0.2 0.7 1.5 )\n}\n", c);
     const ValidationReport r = c.validate();
     const InputTag& reals = c.getBlock("K").getTag("reals");
-    EXPECT_EQ(reals.errors(), (std::vector<std::string>{"Value '1.5' is not in range 0 &lt;= x &lt;= 1"}));
-    EXPECT_EQ(reals.warnings(), (std::vector<std::string>{"Value '0.7' is not in the reasonable range x &lt;= 0.5"}));
+    EXPECT_EQ(reals.errors(), (std::vector<std::string>{"Value '1.5' is not in range 0 <= x <= 1"}));
+    EXPECT_EQ(reals.warnings(), (std::vector<std::string>{"Value '0.7' is not in the reasonable range x <= 0.5"}));
     EXPECT_EQ(r.text.rfind("Input file has 1 warning and 1 error:\n", 0), 0u);
     EXPECT_EQ(reals.rangeText(), "0 &lt;= x &lt;= 1");
 }

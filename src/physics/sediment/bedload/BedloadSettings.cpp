@@ -26,11 +26,11 @@ BedloadSettings BedloadSettings::fromBlock(const FLUMparse::InputBlock& b)
         if (theta.isSet()) s.thetaCritical = theta.asDoubleList();
         if (index->isSet()) s.thetaCriticalIndex = index->asIntList();
         if (!s.thetaCriticalIndex.empty() && s.thetaCritical.empty())
-            report(1, FLUMparse::SedimentText::thetaValueMissing());
+            fatal(FLUMparse::SedimentText::thetaValueMissing());
         if (s.thetaCriticalIndex.empty() && s.thetaCritical.size() > 1)
-            report(1, FLUMparse::SedimentText::thetaIndexMissing());
+            fatal(FLUMparse::SedimentText::thetaIndexMissing());
         if (!s.thetaCriticalIndex.empty() && s.thetaCritical.size() != s.thetaCriticalIndex.size())
-            report(1, FLUMparse::SedimentText::thetaCountMismatch());
+            fatal(FLUMparse::SedimentText::thetaCountMismatch());
     } else if (theta.asDouble() >= 0.0) {
         // 1-D: one value, negative means none
         s.thetaCritical = {theta.asDouble()};

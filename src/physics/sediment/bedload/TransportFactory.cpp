@@ -73,7 +73,7 @@ BedloadFormula bedloadFormulaFromWord(const std::string& word)
         if (word == e.word) return e.formula;
     std::string known;
     for (const Entry& e : kFormulas) known += (known.empty() ? "" : ", ") + std::string(e.word);
-    report(1, "Unknown transport formula: " + word + "\nValid formulas are " + known + ".");
+    fatal("Unknown transport formula: " + word + "\nValid formulas are " + known + ".");
     return BedloadFormula::Mpm;
 }
 

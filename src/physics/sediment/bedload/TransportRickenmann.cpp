@@ -11,7 +11,7 @@ TransportRickenmann::TransportRickenmann(const SedParameters& p, const ThetaCrit
     : TransportCapacity(p, t, 3.1 * p.bedloadFactor())
 {
     if (p.d90d30Ratio() <= 0.0)
-        report(1, "Error: The bed-load formula 'rickenmann' needs 'd90' and 'd30' in the PARAMETER block of "
+        fatal("Error: The bed-load formula 'rickenmann' needs 'd90' and 'd30' in the PARAMETER block of "
                   "BEDLOAD.\nPlease correct the command file.");
     gradation_ = std::pow(p.d90d30Ratio(), 0.2);
 }

@@ -11,7 +11,7 @@ TransportSmartJaeggi::TransportSmartJaeggi(const SedParameters& p, const ThetaCr
     : TransportCapacity(p, t, 4.0 * p.bedloadFactor() / p.sMinus1())
 {
     if (p.d90d30Ratio() <= 0.0)
-        report(1, "Error: The bed-load formula 'smartjaeggi' needs 'd90' and 'd30' in the PARAMETER block of "
+        fatal("Error: The bed-load formula 'smartjaeggi' needs 'd90' and 'd30' in the PARAMETER block of "
                   "BEDLOAD.\nPlease correct the command file.");
     gradation_ = std::pow(p.d90d30Ratio(), 0.2);
 }

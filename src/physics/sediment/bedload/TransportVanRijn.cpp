@@ -11,7 +11,7 @@ TransportVanRijn::TransportVanRijn(const SedParameters& p, const ThetaCritical& 
     : TransportCapacity(p, t, 0.053 * p.bedloadFactor() * std::sqrt(p.sMinus1() * p.g()))
 {
     if (p.d90() <= 0.0)
-        report(1, "Error: The bed-load formula 'vanrijn' needs 'd90' in the PARAMETER block of BEDLOAD.\nPlease "
+        fatal("Error: The bed-load formula 'vanrijn' needs 'd90' in the PARAMETER block of BEDLOAD.\nPlease "
                   "correct the command file.");
 }
 

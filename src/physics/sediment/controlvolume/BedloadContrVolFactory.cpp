@@ -44,7 +44,7 @@ ControlVolumeType controlVolumeTypeFromWord(const std::string& word)
     std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
     for (const Entry& e : kTypes)
         if (upper == e.word) return e.type;
-    report(1, "Unknown bed-load control volume type: '" + word + "'. Valid types are constant, dmean, borah.");
+    fatal("Unknown bed-load control volume type: '" + word + "'. Valid types are constant, dmean, borah.");
     return ControlVolumeType::Constant;
 }
 

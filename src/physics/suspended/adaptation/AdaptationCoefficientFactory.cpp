@@ -28,7 +28,7 @@ std::unique_ptr<AdaptationCoefficient> createAdaptationCoefficient(const std::st
 {
     for (const Entry& e : kLaws)
         if (word == e.word) return e.create();
-    report(1, "Unknown adaptation coefficient: '" + word + "'. Valid words are lin, minhduc.");
+    fatal("Unknown adaptation coefficient: '" + word + "'. Valid words are lin, minhduc.");
     return nullptr;
 }
 

@@ -41,7 +41,7 @@ NearBedConcentrationType nearBedConcentrationTypeFromWord(const std::string& wor
 {
     for (const Entry& e : kLaws)
         if (word == e.word) return e.type;
-    report(1, "'" + word +
+    fatal("'" + word +
                   "' is not a supported near bed concentration formula to be used for suspension with sediment "
                   "exchange. supported formulas are 'vanrijn' and 'zysermann'.");
     return NearBedConcentrationType::VanRijn;

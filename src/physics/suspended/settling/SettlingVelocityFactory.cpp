@@ -43,7 +43,7 @@ SinkVelocityType sinkVelocityTypeFromWord(const std::string& word)
 {
     for (const Entry& e : kLaws)
         if (word == e.word) return e.type;
-    report(1, "'" + word + "' is not a supported sink velocity formula to be used for suspension with sediment exchange.");
+    fatal("'" + word + "' is not a supported sink velocity formula to be used for suspension with sediment exchange.");
     return SinkVelocityType::VanRijn;
 }
 

@@ -38,7 +38,7 @@ TransportTypeFactorType transportTypeFactorTypeFromWord(const std::string& word)
 {
     for (const Entry& e : kLaws)
         if (word == e.word) return e.type;
-    report(1, "'" + word + "' is not a supported near transport type factor approach to be used.");
+    fatal("'" + word + "' is not a supported near transport type factor approach to be used.");
     return TransportTypeFactorType::VanRijn;
 }
 

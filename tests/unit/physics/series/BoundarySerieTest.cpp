@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -60,7 +62,8 @@ TEST(BoundarySerie, ReadsTwoColumnFile) {
     EXPECT_DOUBLE_EQ(s.getValue(75000.0), 11.5);
     EXPECT_EQ(fatalText([] { BoundarySerie b(kDir + "three_columns.txt"); }),
               "in file " + kDir + "three_columns.txt: a boundary serie needs exactly two columns, but found 3 columns.");
-    EXPECT_EQ(fatalText([] { BoundarySerie b(kDir + "one_column.txt"); }), "XY data must have at two columns");
+    EXPECT_EQ(fatalText([] { BoundarySerie b(kDir + "one_column.txt"); }),
+              "in file " + kDir + "one_column.txt: XY data must have at two columns");
 }
 
 TEST(BoundarySerie, Slope) {
@@ -98,11 +101,18 @@ TEST(BoundarySerie, SetUpCheck) {
               "Error at the definition of the boundary serie.\nA boundary serie must have at least two pairs of "
               "values! \nPlease correct and complete the used boundary serie.");
     EXPECT_EQ(fatalText([] { BoundarySerie(Pairs{{0.0, 1.0}, {5.0, 1.0}, {5.0, 2.0}}).checkBoundarySerie(1.0); }),
-              "Error within your boundary serie. The x-value at1) is larger (or equal) to the subsequent one (5). "
-              "Please check your series file!");
+              "Error within your boundary serie. The x-value 5 in row 2 is larger than or equal to the x-value 5 in "
+              "row 3. The x-values (usually times) must increase from row to row. Please check your series file!");
     EXPECT_EQ(fatalText([] { BoundarySerie(Pairs{{0.0, 1.0}, {-2.5, 2.0}}).checkBoundarySerie(1.0); }),
-              "Error within your boundary serie. The x-value at0) is larger (or equal) to the subsequent one (-2.5). "
-              "Please check your series file!");
+              "Error within your boundary serie. The x-value 0 in row 1 is larger than or equal to the x-value -2.5 "
+              "in row 2. The x-values (usually times) must increase from row to row. Please check your series file!");
+    // Read from a file, the rows are named by their lines (comments and blank lines counted).
+    const std::string file = testing::TempDir() + "flum_unsorted.txt";
+    std::ofstream(file) << "// t Q\n0 1\n\n60 2 // peak\n# falls\n30 1\n";
+    EXPECT_EQ(fatalText([&] { BoundarySerie(file).checkBoundarySerie(1.0); }),
+              "Error within your boundary serie. The x-value 60 in row 2 is larger than or equal to the x-value 30 in "
+              "row 3 (file '" + file + "', lines 4 and 6). The x-values (usually times) must increase from row to "
+              "row. Please check your series file!");
 
     const BoundarySerie s = hydrograph();
     testing::internal::CaptureStdout();

@@ -66,26 +66,44 @@ TEST(SerieFileReader, ColumnCountErrorsNameTheFile) {
     SerieTable table;
     std::string message;
     EXPECT_FALSE(SerieFileReader::read(kDir + "short_line.txt", table, message));
-    EXPECT_EQ(message, "in file " + kDir + "short_line.txt: I expected a line with 2 numbers, but found 1 numbers.");
+    EXPECT_EQ(message,
+              "in file " + kDir + "short_line.txt, line 4: I expected a line with 2 numbers, but found 1 numbers.");
     EXPECT_FALSE(SerieFileReader::read(kDir + "long_line.txt", table, message));
-    EXPECT_EQ(message, "in file " + kDir + "long_line.txt: i expected a line with 2 numbers, but found more than that!");
+    EXPECT_EQ(message,
+              "in file " + kDir + "long_line.txt, line 3: i expected a line with 2 numbers, but found more than that!");
 
-    // A word in the middle of the data ends the numbers of its line.
-    EXPECT_EQ(parseError("0 1\nabc\n"), "in file mem.txt: I expected a line with 2 numbers, but found 0 numbers.");
-    EXPECT_EQ(parseError("0 1\n2 x 3\n"), "in file mem.txt: I expected a line with 2 numbers, but found 1 numbers.");
-    EXPECT_EQ(parseError("0 1\n2 inf\n"), "in file mem.txt: I expected a line with 2 numbers, but found 1 numbers.");
-    EXPECT_EQ(parseError("0 1\n2 1,5\n"), "in file mem.txt: I expected a line with 2 numbers, but found 1 numbers.");
+    // A word in the middle of the data ends the numbers of its line; lines
+    // count from 1 with comments and blank lines.
+    EXPECT_EQ(parseError("0 1\nabc\n"), "in file mem.txt, line 2: I expected a line with 2 numbers, but found 0 numbers.");
+    EXPECT_EQ(parseError("// t Q\n\n0 1\n2 x 3\n"),
+              "in file mem.txt, line 4: I expected a line with 2 numbers, but found 1 numbers.");
+    EXPECT_EQ(parseError("0 1\r\n2 1,5\r\n"), "in file mem.txt, line 2: I expected a line with 2 numbers, but found 1 numbers.");
+}
+
+TEST(SerieFileReader, NonFiniteNumbersAreErrorsWithTheirLine) {
+    const std::string tail = " is not a finite number.\nPlease write a number there (no nan, no inf, at most about "
+                             "1e308 in magnitude).";
+    EXPECT_EQ(parseError("0 1\n2 inf\n"), "in file mem.txt, line 2: 'inf'" + tail);
+    EXPECT_EQ(parseError("// t Q\n0 NaN\n"), "in file mem.txt, line 2: 'NaN'" + tail);  // even on the first data line
+    EXPECT_EQ(parseError("0 1\n-Infinity 2\n"), "in file mem.txt, line 2: '-Infinity'" + tail);
+    EXPECT_EQ(parseError("0 1\n\n5 1e400\n"), "in file mem.txt, line 3: '1e400'" + tail);
+    EXPECT_EQ(parseError("0 1\n5 +1E999\n"), "in file mem.txt, line 2: '+1E999'" + tail);
+    // Too small for a double is zero, not an error; a word that merely starts
+    // like one ("information") still ends the numbers of its line.
+    const SerieTable t = parseOk("0 1e-400\n1 2 information\n");
+    EXPECT_EQ(t.columns[1], (std::vector<double>{0.0, 2.0}));
+    EXPECT_EQ(t.lines, (std::vector<std::size_t>{1, 2}));
 }
 
 TEST(SerieFileReader, TableSizeErrors) {
     SerieTable table;
     std::string message;
     EXPECT_FALSE(SerieFileReader::read(kDir + "only_comments.txt", table, message));
-    EXPECT_EQ(message, "XY data must have at least one row");
+    EXPECT_EQ(message, "in file " + kDir + "only_comments.txt: XY data must have at least one row");
     EXPECT_FALSE(SerieFileReader::read(kDir + "one_column.txt", table, message));
-    EXPECT_EQ(message, "XY data must have at two columns");
-    EXPECT_EQ(parseError(""), "XY data must have at least one row");
-    EXPECT_EQ(parseError("   \n\t\r\n"), "XY data must have at least one row");
+    EXPECT_EQ(message, "in file " + kDir + "one_column.txt: XY data must have at two columns");
+    EXPECT_EQ(parseError(""), "in file mem.txt: XY data must have at least one row");
+    EXPECT_EQ(parseError("   \n\t\r\n"), "in file mem.txt: XY data must have at least one row");
 }
 
 TEST(SerieFileReader, MissingFileAndDirectory) {
@@ -106,7 +124,7 @@ TEST(SerieFileReader, CheckAnswersWithoutEndingTheRun) {
     EXPECT_TRUE(good.ok) << good.message;
     const SerieFileCheck bad = SerieFileReader::check(kDir + "only_comments.txt");
     EXPECT_FALSE(bad.ok);
-    EXPECT_EQ(bad.message, "XY data must have at least one row");
+    EXPECT_EQ(bad.message, "in file " + kDir + "only_comments.txt: XY data must have at least one row");
 }
 
 TEST(SerieFileReader, LongFileReadsEveryLine) {

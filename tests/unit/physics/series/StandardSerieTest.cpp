@@ -58,7 +58,8 @@ TEST(StandardSerie, ReadsFileWithColumnNames) {
 }
 
 TEST(StandardSerie, FileAndTableErrorsAreFatal) {
-    EXPECT_EQ(fatalText([] { StandardSerie s(kDir + "only_comments.txt"); }), "XY data must have at least one row");
+    EXPECT_EQ(fatalText([] { StandardSerie s(kDir + "only_comments.txt"); }),
+              "in file " + kDir + "only_comments.txt: XY data must have at least one row");
     EXPECT_EQ(fatalText([] { StandardSerie s(Rows{}); }), "XY data must have at least one row");
     EXPECT_EQ(fatalText([] { StandardSerie s(Rows{{1.0}, {2.0}}); }), "XY data must have at two columns");
 }

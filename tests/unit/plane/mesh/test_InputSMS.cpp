@@ -236,29 +236,101 @@ std::string readError(const std::string& tag, const std::string& text, std::file
 
 }  // namespace
 
+// Each kind of broken element gets its own message with the element and its nodes.
 TEST(InputSMSFaults, DegenerateElements)
 {
     EXPECT_EQ(readError("degtri", "ND 1 0 0 0\nND 2 1 1 0\nND 3 2 2 0\nE3T 5 1 2 3 1\n"),
-              "Negative value for area of element #5!\nCheck the elment node definition sequence.");
+              "Element #5 has zero area: its nodes 1, 2 and 3 lie on one line!\n"
+              "Check the node coordinates and the element node definition sequence.");
     EXPECT_EQ(readError("degquad", std::string(kSquareNodes) + "E4Q 6 1 2 2 3 1\n"),
-              "Negative value for area of element #6!\nCheck the element node definition sequence!");
+              "Element #6 lists node 2 more than once!\nEvery corner of an element must be a different node. "
+              "Check the element node definition sequence.");
+    EXPECT_EQ(readError("samepos", std::string(kSquareNodes) + "ND 5 1 1 3\nE4Q 7 1 2 5 3 1\n"),
+              "Element #7 has the nodes 5 and 3 at the same position (x = 1, y = 1)!\n"
+              "Every corner of an element must lie elsewhere. Check the node coordinates.");
+    // A crossed ring whose centre lies on its side 1-2.
+    EXPECT_EQ(readError("flatquad", "ND 1 0 0 0\nND 2 2 0 0\nND 3 1 1 0\nND 4 1 -1 0\nE4Q 8 1 2 3 4 1\n"),
+              "Element #8 is degenerate: its nodes 1 and 2 lie on one line with the centre of the element!\n"
+              "Check the node coordinates and the element node definition sequence.");
+    const std::string unmeasurable = " cannot be measured: the coordinates of its nodes give an area or a side "
+                                     "beyond the range of numbers (too large or too small)!\nCheck the node "
+                                     "coordinates in the grid file.";
+    EXPECT_EQ(readError("huge", "ND 1 0 0 0\nND 2 1e200 0 0\nND 3 0 1e200 0\nE3T 4 1 2 3 1\n"),
+              "Element #4" + unmeasurable);
+    EXPECT_EQ(readError("long", "ND 1 0 0 0\nND 2 1e300 1 0\nND 3 0 1 0\nE3T 5 1 2 3 1\n"), "Element #5" + unmeasurable);
+    EXPECT_EQ(readError("tiny", "ND 1 0 0 0\nND 2 1e-160 0 0\nND 3 0 1e-160 0\nE3T 6 1 2 3 1\n"),
+              "Element #6" + unmeasurable);
+}
+
+// Grids built without the reader (generators, tests) get the same protection.
+TEST(InputSMSFaults, GridRejectsNodesThatAreNotFinite)
+{
+    Grid grid;
+    grid.addNode(1, 0.0, 0.0, 0.0);
+    grid.addNode(2, 1.0, 0.0, std::nan(""));
+    grid.addNode(3, 0.0, 1.0, 0.0);
+    const int nodes[3] = {0, 1, 2};
+    EXPECT_EQ(fatalText([&] { grid.addElement(4, nodes, 1); }),
+              "Element #4 uses node 2, whose coordinates are not all finite numbers (x = 1, y = 0, z = nan)!\n"
+              "Check the card of node 2 in the grid file.");
 }
 
 TEST(InputSMSFaults, UnknownNodeAndBadCards)
 {
-    EXPECT_EQ(readError("unknown", std::string(kSquareNodes) + "E4Q 1 1 2 3 9 1\n"),
-              "Error occured reading the elements from the grid file!");
-    EXPECT_EQ(readError("missing", std::string(kSquareNodes) + "E3T 1 1 2\n"),
-              "Error occured reading the elements from the grid file!");
-    EXPECT_EQ(readError("badnode", "ND 1 0 zero 0\n"),
-              "Error occured reading the nodes from the grid file!\nThe card 'ND 1 0 zero 0' is not of the form "
-              "'ND id x y z'.");
-    EXPECT_EQ(readError("twice", "ND 1 0 0 0\nND 1 1 0 0\n"),
-              "The node id 1 is used twice in the grid file!\nEvery node needs its own id.");
+    // The message with the file's path replaced by "F".
+    const auto read = [](const std::string& tag, const std::string& text) {
+        const std::string file = writeFile(freshDir(tag) / "x.2dm", text);
+        Grid grid;
+        std::string m = fatalText([&] { InputSMS().read(file, grid); });
+        const std::size_t at = m.find(file);
+        return at == std::string::npos ? m : m.substr(0, at) + "F" + m.substr(at + file.size());
+    };
+    EXPECT_EQ(read("unknown", std::string(kSquareNodes) + "E4Q 1 1 2 3 9 1\n"),
+              "Error occured reading the elements from the grid file!\nIn file 'F', line 5: element #1 refers to "
+              "node 9, which no ND card defines.");
+    EXPECT_EQ(read("missing", std::string(kSquareNodes) + "E4Q 1 1 2 3 4 1\nE3T 2 1 2\n"),
+              "Error occured reading the elements from the grid file!\nThe card 'E3T 2 1 2' in file 'F', line 6 is "
+              "not of the form 'E3T id n1 n2 n3 material'.");
+    EXPECT_EQ(read("material", std::string(kSquareNodes) + "E4Q 3 1 2 3 4 nan\n"),
+              "Error occured reading the elements from the grid file!\nIn file 'F', line 5: element #3 has the "
+              "material nan, which is no material index.");
+    EXPECT_EQ(read("badnode", "ND 1 0 zero 0\nE3T 1 1 1 1 1\n"),
+              "Error occured reading the nodes from the grid file!\nThe card 'ND 1 0 zero 0' in file 'F', line 1 is "
+              "not of the form 'ND id x y z'.");
+    EXPECT_EQ(read("twice", "MESH2D\nND 1 0 0 0\nND 1 1 0 0\nE3T 1 1 1 1 1\n"),
+              "The node id 1 is used twice in the grid file!\nEvery node needs its own id. See the card 'ND 1 1 0 0' "
+              "in file 'F', line 3.");
     Grid grid;
     EXPECT_EQ(fatalText([&] { InputSMS().read("/nonexistent/dir/none.2dm", grid); }),
               "Error: The grid file '/nonexistent/dir/none.2dm' could not be opened.\nPlease check the file name in "
               "the GEOMETRY block.");
+}
+
+// Numbers that are no coordinates, files that are no meshes: stopped before
+// anything is built, with the file and the line.
+TEST(InputSMSFaults, NonFiniteNumbersEmptyAndBinaryFiles)
+{
+    const std::string path = "case/mesh.2dm";
+    const auto parse = [&](const std::string& text) {
+        Grid grid;
+        return fatalText([&] { InputSMS::parse(text, path, grid); });
+    };
+    const auto nonFinite = [](const std::string& values) {
+        return "Error in the grid file 'case/mesh.2dm' at line 2: node 2 has a coordinate or elevation that is not "
+               "a finite number (" + values + ").\nPlease correct the ND card.";
+    };
+    const std::string rest = "\nND 3 1 1 0\nE3T 1 1 2 3 1\n";
+    EXPECT_EQ(parse("ND 1 0 0 0\nND 2 1 0 NaN" + rest), nonFinite("x = 1, y = 0, z = nan"));
+    EXPECT_EQ(parse("ND 1 0 0 0\nND 2 -inf 0 0" + rest), nonFinite("x = -inf, y = 0, z = 0"));
+    EXPECT_EQ(parse("ND 1 0 0 0\nND 2 1 1e999 0" + rest), nonFinite("x = 1, y = inf, z = 0"));
+    const std::string empty = "Error: The grid file 'case/mesh.2dm' holds no elements (no E3T or E4Q cards; ";
+    const std::string emptyTail = ").\nIt is empty or not a 2dm mesh. Please give the 2dm mesh in the GEOMETRY block.";
+    EXPECT_EQ(parse(""), empty + "0 ND cards" + emptyTail);
+    EXPECT_EQ(parse("MESH2D\nND 1 0 0 0\nND 2 1 0 0\n"), empty + "2 ND cards" + emptyTail);
+    EXPECT_EQ(parse("// t Q\n0 10\n3600 20\n"), empty + "0 ND cards" + emptyTail);  // a series given as the mesh
+    EXPECT_EQ(parse(std::string("MESH2D\nND 1 0 0 0\n\x89PNG\r\n\x1a\n\0\0", 25)),
+              "Error: The grid file 'case/mesh.2dm' is not a 2dm mesh: line 4 holds binary data.\nPlease give the 2dm "
+              "mesh (a text file of ND, E3T and E4Q cards) in the GEOMETRY block.");
 }
 
 TEST(InputSMSFaults, ClockwiseElementIsNamed)
