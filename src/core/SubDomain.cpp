@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/CouplingInterface.h"
 #include "core/MessageService.h"
@@ -22,8 +23,17 @@ void SubDomain::addCouplingInterface(CouplingInterface* ci) {
 }
 
 void SubDomain::runTo(double t) {
-    while (time_ < t - 1.0e-12 * std::max(1.0, std::fabs(t))) advance(std::min(dt_, t - time_));
+    const double tolerance = 1.0e-12 * std::max(1.0, std::fabs(t));
+    while (time_ < t - tolerance) {
+        const double target = std::min(t, nextEventTime());
+        landingSet_ = dt_ >= target - time_;
+        landing_ = target;
+        advance(landingSet_ ? target - time_ : dt_);
+        landingSet_ = false;
+    }
 }
+
+double SubDomain::nextEventTime() const { return std::numeric_limits<double>::infinity(); }
 
 CouplingInterface* SubDomain::findCouplingInterface(const std::string& name) const {
     for (CouplingInterface* ci : interfaces_)

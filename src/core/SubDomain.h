@@ -29,8 +29,12 @@ public:
     // One step of length dt from the current time; afterwards getTimeStep()
     // is the stable step from the new state.
     virtual void advance(double dt) = 0;
-    // Steps of its own stable length up to t, the last one shortened to land on t.
+    // Steps of its own stable length up to t; a step is shortened to land on t
+    // and on every nextEventTime() before it.
     virtual void runTo(double t);
+    // The next time after the current one that a step must land on exactly
+    // (a field output, a restart); infinity when there is none.
+    virtual double nextEventTime() const;
     virtual void finalize(double runTime) = 0;
 
     double getTime() const { return time_; }
@@ -45,12 +49,17 @@ public:
     const std::vector<CouplingInterface*>& couplingInterfaces() const { return interfaces_; }
 
 protected:
+    // Where the step in progress ends when runTo shortened it to land on a
+    // time: set the clock to it exactly, not to time + dt (which may round).
+    double landing_ = 0.0;
+    bool landing() const { return landingSet_; }
     double time_ = 0.0;
     double dt_ = 0.0;
     double startTime_ = 0.0;
     double finalTime_ = 0.0;
 
 private:
+    bool landingSet_ = false;
     int timeLevel_ = 1;
     SubDomainKind kind_;
     std::string name_;

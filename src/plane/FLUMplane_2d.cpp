@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <fmt/format.h>
+#include <limits>
 #include <map>
 #include <omp.h>
 
@@ -287,8 +288,9 @@ void FLUMplane_2d::step(double dt) {
     euler_->updateElements(dt);
     euler_->correctNegativeDepths(dt);
     euler_->commit();
-    health_.afterStep(time_ + dt, dt);
-    time_ += dt;
+    const double end = landing() ? landing_ : time_ + dt;
+    health_.afterStep(end, dt);
+    time_ = end;
     ++steps_;
     for (auto& o : outputs_) o->afterStep(time_, dt);
     if (time_ >= nextRestart_ - 1.0e-9) {
@@ -296,6 +298,14 @@ void FLUMplane_2d::step(double dt) {
         // An interval of 0 stores every step.
         while (nextRestart_ <= time_ + 1.0e-9 && restartInterval_ > 0.0) nextRestart_ += restartInterval_;
     }
+}
+
+double FLUMplane_2d::nextEventTime() const {
+    const double after = time_ + 1.0e-9 * std::max(1.0, std::fabs(time_));
+    double next = nextRestart_ > after ? nextRestart_ : std::numeric_limits<double>::infinity();
+    for (const auto& o : outputs_)
+        if (o->landsOnOutputTimes() && o->nextOutputTime() > after) next = std::min(next, o->nextOutputTime());
+    return next;
 }
 
 void FLUMplane_2d::advance(double dt) {

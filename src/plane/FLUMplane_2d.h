@@ -37,6 +37,7 @@ public:
 
     void prepareRun() override;
     void advance(double dt) override;
+    double nextEventTime() const override;
     void finalize(double runTime) override;
 
     // One hydraulic step of length dt from the current time (advance() without

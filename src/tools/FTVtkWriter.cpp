@@ -6,7 +6,12 @@
 namespace FLUMtools {
 
 std::string FTVtkWriter::fileName(const std::string& prefix, double time) {
-    return fmt::format("{}_vtk{}.vtk", prefix, time);
+    // The time as a person writes it: 6, 0.5, 1200.25 (microseconds at most).
+    std::string t = fmt::format("{:.6f}", time);
+    t.erase(t.find_last_not_of('0') + 1);
+    if (t.back() == '.') t.pop_back();
+    if (t == "-0") t = "0";
+    return fmt::format("{}_vtk{}.vtk", prefix, t);
 }
 
 void FTVtkWriter::write(const std::string& fileName, double time, const std::vector<FTField>& fields) const {

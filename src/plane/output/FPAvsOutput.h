@@ -23,6 +23,7 @@ public:
     }
     void finalize(double t) override;
     double nextOutputTime() const override { return clock_.next(); }
+    bool landsOnOutputTimes() const override { return true; }
 
 private:
     void write(double t);

@@ -11,6 +11,11 @@ using Flumaris::report;
 
 namespace FlumPlane {
 
+namespace {
+// Wide enough for any time in its shortest exact form, so columns stay aligned.
+constexpr int kTimeWidth = 24;
+}  // namespace
+
 FPBalanceOutput::FPBalanceOutput(const PlaneView& plane, const std::vector<std::string>& values, double interval)
     : plane_(plane), clock_(interval) {
     for (const std::string& v : values) {
@@ -29,7 +34,7 @@ void FPBalanceOutput::initialize(double t) {
     file_.open(plane_.outputPrefix() + "_balance.dat");
     fmt::memory_buffer buf;
     auto out = std::back_inserter(buf);
-    fmt::format_to(out, "{:>10}", " time[s] ");
+    fmt::format_to(out, "{:>{}}", "time[s]", kTimeWidth);
     if (timestep_) fmt::format_to(out, " {:>22} {:>10} {:>10}", "hydraulic_timestep[s]", "Element", "Edge");
     if (volume_) fmt::format_to(out, " {:>22}", "water_vol[m3]");
     fmt::format_to(out, "\n");
@@ -47,7 +52,7 @@ void FPBalanceOutput::afterStep(double t, double dt) {
 void FPBalanceOutput::write(double t) {
     fmt::memory_buffer buf;
     auto out = std::back_inserter(buf);
-    fmt::format_to(out, "{:>10}", t);
+    fmt::format_to(out, "{:>{}}", t, kTimeWidth);
     if (timestep_) {
         // The element and edge that bound the next step (largest L * wave speed / A).
         const Grid& g = plane_.grid();

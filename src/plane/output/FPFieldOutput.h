@@ -38,6 +38,7 @@ public:
     void afterStep(double t, double dt) override;
     void finalize(double t) override;
     double nextOutputTime() const override { return clock_.next(); }
+    bool landsOnOutputTimes() const override { return true; }
 
     // Names written at every output time (a node-centred depth brings wse along).
     std::vector<std::string> plainNames() const;

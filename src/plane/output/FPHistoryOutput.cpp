@@ -13,6 +13,8 @@ namespace FlumPlane {
 
 namespace {
 constexpr int kWidth = 22;
+// Wide enough for any time in its shortest exact form, so columns stay aligned.
+constexpr int kTimeWidth = 24;
 }
 
 FPHistoryOutput::FPHistoryOutput(std::string prefix, std::vector<HistoryItem> items, HistorySettings settings)
@@ -33,7 +35,7 @@ void FPHistoryOutput::openFile(File& f, const std::string& name, const std::vect
     f.file.open(name);
     f.items = items;
     auto out = std::back_inserter(f.pending);
-    fmt::format_to(out, "  Time[s]  ");
+    fmt::format_to(out, "{:>{}}", "Time[s]", kTimeWidth);
     const bool prefixed = items.size() > 1;
     for (std::size_t i : items)
         for (const HistoryValue& v : items_[i].values) {
@@ -102,7 +104,7 @@ void FPHistoryOutput::afterStep(double t, double dt) {
 
 void FPHistoryOutput::appendRow(File& f, double t, bool track) {
     auto out = std::back_inserter(f.pending);
-    fmt::format_to(out, "{:>11}", t);
+    fmt::format_to(out, "{:>{}}", t, kTimeWidth);
     for (std::size_t i : f.items)
         for (std::size_t v = 0; v < items_[i].values.size(); ++v) {
             const HistoryValue& hv = items_[i].values[v];

@@ -18,6 +18,10 @@ public:
     // The next simulation time at which this output writes (infinity: none);
     // a driver may shorten its step to meet it.
     virtual double nextOutputTime() const { return std::numeric_limits<double>::infinity(); }
+    // Whether the subdomain shortens its step to meet nextOutputTime() exactly
+    // (fields, so that runs compare at the same times); histories take the
+    // first step at or past their times.
+    virtual bool landsOnOutputTimes() const { return false; }
 };
 
 // Output times t0 + k * interval; an interval of 0 makes every step due.
