@@ -38,9 +38,9 @@ IRcontroller::IRcontroller() : InputBlock("CONTROLLER") {
 }
 
 void IRcontroller::declare() {
-    addString("name", "Name of the controller; its output goes to controller_<name>.txt.").setMandatory();
+    addString("name", "Name of the controller; its output file is controller_ followed by this name and .txt.").setMandatory();
     addString("type", "Control strategy: PID (proportional, integral and derivative feedback) or HID (values set by the user).").setMandatory().setRestrictedValues({"HID", "PID"});
-    addBool("output", "Write the deviations and manipulated values over time to the file controller_<name>.txt.").setDefault("no");
+    addBool("output", "Write the deviations and manipulated values over time to the controller's output file.").setDefault("no");
     addReal("output_time_step", "Interval of the controller output; 0 writes every update.").setDefault("0.0").setUnits("[s]");
     addUsedIf({"output_time_step"}, "output", {"yes"});
     addBlock<IRctrlmonitoredvar>(Mandatory, Repeatable);

@@ -45,7 +45,7 @@ void IRspecout2d::declare() {
     addBool("binary", "Tecplot binary files (.plt) instead of ASCII.").setDefault("no");
     addBool("ids_instead_coords", "ASCII format: mesh ids instead of coordinates.").setDefault("no");
     addBool("split_file", "ASCII, Tecplot and VTK formats: one file per value.").setDefault("no");
-    addReal("flush_all_num_steps", "Histories: write the buffered rows to disk every N output times (N > 0); otherwise at every output time.").setDefault("-1.0");
+    addReal("flush_all_num_steps", "Histories: write the buffered rows to disk every N output times when N is positive, otherwise at every output time.").setDefault("-1.0");
     addBool("history_one_file", "Histories: write all items of this output into one file instead of one file per item.").setDefault("no");
     addIntList("element_ids", "Element history: mesh-file ids of the elements.");
     addStringList("element_values", "Element history: values written for each element (names as in 'values').").setItemWords(kFieldValues, kTracked);
