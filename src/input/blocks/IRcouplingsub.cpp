@@ -11,7 +11,7 @@ IRcouplingsub::IRcouplingsub(const std::string& name) : InputBlock(name) {
         "Use upstream_interface and downstream_interface for sequential, junction and bifurcation couplings, "
         "flumaris_interface and external_interface for the external type. "
         "Not computed by this version: a command file with a COUPLING block stops with a message.");
-    setExample("HYDRAULICS {\n"
+    setExample(name + " {\n"
         "   upstream_interface = upper_outlet\n"
         "   downstream_interface = lower_inlet\n"
         "}");
