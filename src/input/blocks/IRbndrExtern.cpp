@@ -3,7 +3,10 @@
 namespace FLUMparse {
 
 IRbndrExtern::IRbndrExtern() : InputBlock("BOUNDARY") {
-    setDescription("A boundary of the external subdomain.");
+    setDescription(
+        "A boundary of the external subdomain through which it exchanges values with a subdomain of this program. "
+        "It declares no keys in this version; the interface names are given in the COUPLING's sub-blocks. "
+        "Not computed by this version: a command file with a FLUM_EXTERN block stops with a message.");
     setExample("BOUNDARY {\n"
         "}");
 }

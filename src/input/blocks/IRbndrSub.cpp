@@ -3,7 +3,11 @@
 namespace FLUMparse {
 
 IRbndrSub::IRbndrSub() : InputBlock("BOUNDARY") {
-    setDescription("A boundary of the subsurface subdomain.");
+    setDescription(
+        "A boundary of the subsurface subdomain (prescribed pressure head or flux on a part of the lattice "
+        "surface). "
+        "It declares no keys in this version. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("BOUNDARY {\n"
         "}");
 }

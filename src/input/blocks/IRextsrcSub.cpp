@@ -3,7 +3,10 @@
 namespace FLUMparse {
 
 IRextsrcSub::IRextsrcSub() : InputBlock("EXTERNAL_SOURCE") {
-    setDescription("An external source of the subsurface subdomain.");
+    setDescription(
+        "An external source or sink of water in the subsurface subdomain, such as a well or a drain. "
+        "It declares no keys in this version. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("EXTERNAL_SOURCE {\n"
         "}");
 }

@@ -5,8 +5,14 @@
 namespace FLUMparse {
 
 IRgeomSub::IRgeomSub() : InputBlock("GEOMETRY") {
-    setDescription("Geometry of the subsurface subdomain.");
+    setDescription(
+        "Geometry of the subsurface subdomain: the lattice is described zone by zone in ZONE blocks. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("GEOMETRY {\n"
+        "   ZONE {\n"
+        "   }\n"
+        "   ZONE {\n"
+        "   }\n"
         "}");
 }
 

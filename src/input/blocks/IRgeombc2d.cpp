@@ -3,9 +3,16 @@
 namespace FLUMparse {
 
 IRgeombc2d::IRgeombc2d() : InputBlock("BOUNDARY") {
-    setDescription("Enforced bed movement: prescribed elevations of some mesh nodes over time. Cannot be combined with a MORPHOLOGY block.");
+    setDescription(
+        "Enforced bed movement: prescribed elevations of some mesh nodes over time, for example a dam breach or "
+        "an excavation. "
+        "The file's first line is 0 followed by the ids of the moving nodes; each further line holds a time [s] "
+        "and the absolute elevation [m] of every listed node, in the same order. "
+        "Elevations are interpolated linearly in time and nodes that are not listed keep their mesh elevation. "
+        "Cannot be combined with a MORPHOLOGY block. "
+        "This version checks the block but does not apply the moving bed yet.");
     setExample("BOUNDARY {\n"
-        "   file = moving_bed.txt\n"
+        "   file = bed/breach_nodes.txt\n"
         "}");
 }
 

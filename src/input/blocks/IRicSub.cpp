@@ -3,7 +3,10 @@
 namespace FLUMparse {
 
 IRicSub::IRicSub() : InputBlock("INITIAL") {
-    setDescription("Initial condition of the subsurface subdomain.");
+    setDescription(
+        "Initial condition of the subsurface subdomain (initial pressure head or saturation). "
+        "It declares no keys in this version. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("INITIAL {\n"
         "}");
 }

@@ -3,7 +3,10 @@
 namespace FLUMparse {
 
 IRparamSub::IRparamSub() : InputBlock("PARAMETER") {
-    setDescription("Parameters of the subsurface subdomain.");
+    setDescription(
+        "Solver parameters of the subsurface subdomain. "
+        "It declares no keys in this version. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("PARAMETER {\n"
         "}");
 }

@@ -5,11 +5,18 @@
 namespace FLUMparse {
 
 IRphysprop::IRphysprop() : InputBlock("PHYSICAL_PROPERTIES") {
-    setDescription("Physical constants of the fluid. Keys that are not given keep the program's defaults.");
+    setDescription(
+        "Physical constants of the fluid for all subdomains. "
+        "Keys that are not given keep the program's defaults (gravity 9.81 m/s2, kinematic viscosity 1.0e-6 m2/s, "
+        "density 1000 kg/m3), so the block is only needed for scaled laboratory models, other fluids or water at "
+        "a temperature far from 20 degrees. "
+        "The density enters the bed shear stress of the outputs and the sediment closures, the viscosity the "
+        "sediment closures (settling velocity, grain Reynolds number); the turbulence model has its own "
+        "kinematic_viscosity.");
     setExample("PHYSICAL_PROPERTIES {\n"
         "   gravity = 9.81\n"
-        "   viscosity = 1.0e-6\n"
-        "   rho_fluid = 1000.0\n"
+        "   viscosity = 1.3e-6\n"
+        "   rho_fluid = 999.7\n"
         "}");
 }
 

@@ -3,7 +3,10 @@
 namespace FLUMparse {
 
 IRspecoutSub::IRspecoutSub() : InputBlock("SPECIAL_OUTPUT") {
-    setDescription("A special output of the subsurface subdomain.");
+    setDescription(
+        "A result file of the subsurface subdomain (pressure heads, saturation or seepage fluxes). "
+        "It declares no keys in this version. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("SPECIAL_OUTPUT {\n"
         "}");
 }

@@ -5,8 +5,12 @@
 namespace FLUMparse {
 
 IRsrcSub::IRsrcSub() : InputBlock("SOURCE") {
-    setDescription("Sources of the subsurface subdomain.");
+    setDescription(
+        "Sources of the subsurface subdomain (wells, drains, infiltration): one EXTERNAL_SOURCE block per source. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("SOURCE {\n"
+        "   EXTERNAL_SOURCE {\n"
+        "   }\n"
         "}");
 }
 

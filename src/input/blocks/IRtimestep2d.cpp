@@ -3,10 +3,20 @@
 namespace FLUMparse {
 
 IRtimestep2d::IRtimestep2d() : InputBlock("TIMESTEP") {
-    setDescription("Time stepping of the 2-D subdomain.");
+    setDescription(
+        "Time stepping of the 2-D subdomain; required to run, with at least total_run_time. "
+        "The explicit scheme takes the largest stable step from the Courant condition (CFL, at most 1) over all "
+        "wet elements, so small or deep elements control the step; maximum_time_step caps it and "
+        "initial_time_step caps the first step, when no water moves yet. minimum_time_step only warns once when "
+        "the step falls below it, which usually points to a tiny or badly shaped element named in the warning. "
+        "Times are simulation seconds from start_time; a run that continues from a restart file starts at the "
+        "stored time unless start_time is given.");
     setExample("TIMESTEP {\n"
         "   CFL = 0.9\n"
-        "   total_run_time = 3600\n"
+        "   total_run_time = 86400\n"
+        "   maximum_time_step = 10.0\n"
+        "   initial_time_step = 0.5\n"
+        "   minimum_time_step = 0.001\n"
         "}");
 }
 

@@ -3,7 +3,10 @@
 namespace FLUMparse {
 
 IRtimestepSub::IRtimestepSub() : InputBlock("TIMESTEP") {
-    setDescription("Time stepping of the subsurface subdomain.");
+    setDescription(
+        "Time stepping of the subsurface subdomain. "
+        "It declares no keys in this version. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("TIMESTEP {\n"
         "}");
 }

@@ -3,7 +3,11 @@
 namespace FLUMparse {
 
 IRzoneSub::IRzoneSub() : InputBlock("ZONE") {
-    setDescription("A zone of the subsurface lattice.");
+    setDescription(
+        "A zone of the subsurface lattice: a part of the ground with one soil, used under GEOMETRY to build the "
+        "lattice and under SOIL_DEF to assign the soil. "
+        "It declares no keys in this version. "
+        "Not computed by this version: a command file with a FLUMSUB block stops with a message.");
     setExample("ZONE {\n"
         "}");
 }
