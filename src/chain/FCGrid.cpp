@@ -40,7 +40,10 @@ Grid::Grid(InputTopo& topo, const std::vector<std::string>& order) {
         if (k < n) elements_[static_cast<std::size_t>(k)].addEdge(k);
     }
     setLengths();
-    for (CrossSection* s : used) s->prepare();
+    // Sections are independent; their tables are the bulk of building a long chain.
+    const long numUsed = static_cast<long>(used.size());
+#pragma omp parallel for schedule(dynamic, 16)
+    for (long i = 0; i < numUsed; ++i) used[static_cast<std::size_t>(i)]->prepare();
     sections_.assign(used.begin(), used.end());
 }
 

@@ -34,6 +34,7 @@ void CrossSection::addNode(double y, double z) {
 
 void CrossSection::formSlices() {
     slices_.clear();
+    slices_.reserve(sliceNodes_.size());
     for (std::size_t i = 0; i + 1 < sliceNodes_.size(); ++i) {
         CrossSectionSlice s(sliceNodes_[i], sliceNodes_[i + 1]);
         s.activ_ = 1;
