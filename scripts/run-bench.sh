@@ -9,6 +9,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bench="$build/bench/flumbench"
 if [ ! -x "$bench" ]; then echo "bench: $bench is not built"; exit 1; fi
 
+# 1-D sections: building a 10,000-section chain, one table look-up.
+"$build/bench/chainbench"
+echo
+
 meshes="$build/meshes"
 mkdir -p "$meshes"
 # name nx ny kind: 1000 m x 200 m channels; triangles come two per cell

@@ -7,6 +7,7 @@
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
 #include "core/OutputRedirector.h"
+#include "domain/ChainAssembly.h"
 #include "domain/Domain.h"
 #include "domain/PlaneAssembly.h"
 #include "input/blocks/FlumarisInputRoot.h"
@@ -29,11 +30,6 @@ namespace {
 
 using SubDomainBuilder = std::unique_ptr<SubDomain> (*)(const FLUMparse::InputBlock&);
 
-std::unique_ptr<SubDomain> chainNotBuilt(const FLUMparse::InputBlock& b) {
-    fatal("Error: The 1-D subdomain '" + b.getTag("region_name").asString() +
-          "' (block FLUMCHAIN_1D) cannot be computed by this version of FLUMARIS.\n"
-          "Please remove the block or replace it by a FLUMPLANE_2D subdomain.");
-}
 std::unique_ptr<SubDomain> subsurfaceNotBuilt(const FLUMparse::InputBlock&) {
     fatal("Error: The subsurface model (block FLUMSUB) is not part of this build of FLUMARIS.\n"
           "Please remove the FLUMSUB block from the command file.");
@@ -45,7 +41,7 @@ std::unique_ptr<SubDomain> externalNotBuilt(const FLUMparse::InputBlock&) {
 
 // The subdomain kinds by their block in DOMAIN, the only place that knows them all.
 const std::pair<const char*, SubDomainBuilder> kSubDomainKinds[] = {
-    {"FLUMCHAIN_1D", chainNotBuilt},
+    {"FLUMCHAIN_1D", buildChainSubDomain},
     {"FLUMPLANE_2D", buildPlaneSubDomain},
     {"FLUMSUB", subsurfaceNotBuilt},
     {"FLUM_EXTERN", externalNotBuilt},

@@ -34,6 +34,7 @@ public:
     bool flownThrough_ = true;
     double kValue_ = -1.0;  // friction value; -1 = not defined
     int activ_ = 0;
+    int soil_ = -1;  // soil index of the geometry file; -1 = none
 };
 
 }  // namespace Flumaris

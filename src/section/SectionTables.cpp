@@ -7,6 +7,7 @@
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
 #include "physics/resistance/ResistanceCalc.h"
+#include "section/PartConveyance.h"
 
 namespace Flumaris {
 
@@ -50,9 +51,7 @@ double SectionTables::perimeter(double z) const {
 }
 
 double SectionTables::conveyanceOf(double A, double P, double k) const {
-    if (A <= 0.0 || P <= 0.0) return 0.0;
-    const double R = A / P;
-    return A * std::sqrt(settings().gravity() * R) * law_.getVelocityCoefficient(k, R, 1.0, sqrtG_);
+    return partConveyance(A, P, k, law_, 1.0, settings().gravity(), sqrtG_);
 }
 
 double SectionTables::conveyance(double z) const {

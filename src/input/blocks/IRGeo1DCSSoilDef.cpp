@@ -3,8 +3,11 @@
 namespace FLUMparse {
 
 IRGeo1DCSSoilDef::IRGeo1DCSSoilDef() : InputBlock("SOIL_DEF") {
-    setDescription("The soil of a part of the cross section.");
-    setExample("SOIL_DEF {\n"
+    setDescription("The soil of a part of the cross section: an index of the SOIL_ASSIGNMENT block of the command file and the slices it covers. Soil definitions of one section must not overlap.");
+    setExample(
+        "SOIL_DEF {\n"
+        "   index = 2\n"
+        "   slice_indexes = ( 2 4 )\n"
         "}");
 }
 

@@ -23,7 +23,7 @@ void IRGeo1DCrossSection::declare() {
     addReal("reference_height", "Added to every node elevation on input.").setDefault("0.0").setUnits("[m]");
     addRealList("left_point_global_coords", "Global x and y of the leftmost node.").setCount(2);
     addReal("orientation_angle", "Orientation of the section line.").setRange(0.0, 360.0).setUnits("[deg]");
-    addTag<InputTagNodeCoordList>("node_coords", "Nodes from left to right: lateral distance from the leftmost node and elevation, ( (y z) (y z) ... ).");
+    addTag<InputTagNodeCoordList>("node_coords", "Nodes from left to right: lateral distance from the leftmost node and elevation, ( (y z) (y z) ... ).").setMandatory();
     addIntList("interpolation_fixpoints", "Node indexes (from 1) connected when sections are interpolated.");
     addRealList("water_flow_range", "The flowing part: two node coordinates y.");
     addIntList("water_flow_slice_indexes", "The flowing part: two slice indexes, from 1.");

@@ -10,8 +10,34 @@
 namespace FLUMparse {
 
 IRhydr1d::IRhydr1d() : InputBlock("HYDRAULICS") {
-    setDescription("Hydraulics of the 1-D subdomain.");
-    setExample("HYDRAULICS {\n"
+    setDescription("Hydraulics of the 1-D subdomain: boundaries at both ends, structures, sources, friction, initial condition and solver parameters.");
+    setExample(
+        "HYDRAULICS {\n"
+        "   BOUNDARY {\n"
+        "      name = inflow\n"
+        "      string = upstream\n"
+        "      type = hydrograph\n"
+        "      file = hydrograph.txt\n"
+        "      slope = 2.5\n"
+        "   }\n"
+        "   BOUNDARY {\n"
+        "      name = outflow\n"
+        "      string = downstream\n"
+        "      type = zero_gradient\n"
+        "   }\n"
+        "   INITIAL {\n"
+        "      type = dry\n"
+        "   }\n"
+        "   FRICTION {\n"
+        "      type = strickler\n"
+        "      default_friction = 30\n"
+        "   }\n"
+        "   PARAMETER {\n"
+        "      minimum_water_depth = 0.0001\n"
+        "      SECTION_COMPUTATION {\n"
+        "         type = table\n"
+        "      }\n"
+        "   }\n"
         "}");
 }
 

@@ -5,8 +5,16 @@
 namespace FLUMparse {
 
 IRsrc1d::IRsrc1d() : InputBlock("SOURCE") {
-    setDescription("Lateral sources of the 1-D subdomain.");
-    setExample("SOURCE {\n"
+    setDescription("Water sources and sinks of the 1-D subdomain.");
+    setExample(
+        "SOURCE {\n"
+        "   EXTERNAL_SOURCE {\n"
+        "      name = brook\n"
+        "      type = qlateral\n"
+        "      file = brook.txt\n"
+        "      cross_section = km_12.450\n"
+        "      side = left\n"
+        "   }\n"
         "}");
 }
 

@@ -10,9 +10,9 @@ double Manning::getFrictionFromGrain(double d) const
 void Manning::addBetaContribution(double value, double h, double width, double& sumK2A, double& sumK) const
 {
     const double kst = 1.0 / value;
-    const double h53 = std::pow(h, 5.0 / 3.0);
-    sumK2A += kst * kst * width * h53 * h53 / h;
-    sumK += kst * width * h53;
+    const double c = cbrtPositive(h);
+    sumK2A += kst * kst * width * h * h * c;
+    sumK += kst * width * h * c * c;
 }
 
 void Manning::computeAll(std::span<const double> values, std::span<const double> depths, double scale, double sqrtG,
