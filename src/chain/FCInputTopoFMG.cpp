@@ -22,7 +22,10 @@ struct SliceRange {
 
 std::string listText(const std::vector<double>& v) {
     std::string t;
-    for (double x : v) t += (t.empty() ? "" : " ") + fmt::format("{}", x);
+    for (double x : v) {
+        if (!t.empty()) t += ' ';
+        t += fmt::format("{}", x);
+    }
     return t;
 }
 

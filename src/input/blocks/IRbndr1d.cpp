@@ -11,13 +11,6 @@ IRbndr1d::IRbndr1d() : InputBlock("BOUNDARY") {
         "   type = hydrograph\n"
         "   file = hydrograph.txt\n"
         "   slope = 2.5\n"
-        "}\n"
-        "BOUNDARY {\n"
-        "   name = outlet\n"
-        "   string = downstream\n"
-        "   type = weir\n"
-        "   level = 401.2\n"
-        "   width = 25.0\n"
         "}");
 }
 
