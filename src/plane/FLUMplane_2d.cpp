@@ -38,7 +38,7 @@ FLUMplane_2d::FLUMplane_2d(const FLUMparse::InputBlock& block)
     : SubDomain(block.getTag("region_name").asString(), Flumaris::SubDomainKind::Plane2D),
       outputPrefix_(Flumaris::joinPath(Flumaris::settings().projectDirectory_, getName())),
       view_({getName(), outputPrefix_, &grid_, &state_, &eulerSettings_, &edgeStrings_, &frictionValue_, &friction_,
-             &boundaries_, {&time_, &dt_, &startTime_, &finalTime_}}) {
+             &boundaries_, {&time_, &dt_, &startTime_, &finalTime_, &origin_}}) {
     report(5, "FLUMplane: Initialization of SubDomain '" + getName() + "'");
     sqrtG_ = Flumaris::settings().sqrtGravity();
     readParameters(block);
@@ -61,6 +61,8 @@ FLUMplane_2d::FLUMplane_2d(const FLUMparse::InputBlock& block)
     report(5, "FLUMplane: Initialization of h, u & v");
     readInitialConditions(block);
     timeStep_ = std::make_unique<TimeStep>(timeStepSettings_);
+    // A continued run takes the step the stored run would have taken next, not a first step.
+    if (continued_) timeStep_->skipFirstStepBound();
     report(5, "FLUMplane: Initialization of moving bed boundary object.");
     outputs_ = createOutputs(view_, block.getChild("OUTPUT"));
     readRestartSettings(block);
@@ -83,7 +85,7 @@ void FLUMplane_2d::readParameters(const FLUMparse::InputBlock& block) {
     startTime_ = start < 0.0 ? 0.0 : start;
     startFromRestart_ = start < 0.0;
     finalTime_ = ts->getTag("total_run_time").asDouble();
-    time_ = startTime_;
+    time_ = origin_ = startTime_;
 }
 
 void FLUMplane_2d::readGeometry(const FLUMparse::InputBlock& block) {
@@ -219,6 +221,8 @@ void FLUMplane_2d::continueFromRestart(const FLUMparse::InputBlock& initial, boo
     }
     if (data.fluxH.size() == s.fluxMass_.size()) s.fluxMass_ = data.fluxH;
     if (startFromRestart) startTime_ = time_ = data.time;
+    origin_ = data.origin;
+    continued_ = true;
 }
 
 void FLUMplane_2d::readRestartSettings(const FLUMparse::InputBlock& block) {
@@ -247,6 +251,7 @@ void FLUMplane_2d::writeRestart() {
     // Without a moving bed the previous bed is the bed itself.
     st.nodeFields = {{FLUMtools::FTRestartCGNS::kBed, grid_.nodeZ_}, {FLUMtools::FTRestartCGNS::kBedOld, grid_.nodeZ_}};
     st.fluxH = state_.fluxMass_;
+    st.origin = origin_;
     restart_->write(mesh, st);
 }
 
@@ -274,7 +279,7 @@ void FLUMplane_2d::prepareRun() {
     // Boundary conditions have set their edge types by now; the remaining boundary edges are walls.
     if (wallFrictionOn_) wallFriction_ = std::make_unique<WallFriction>(grid_, *friction_, wallFrictionFactor_);
     report(5, "FLUMplane: Definition of hydraulic outputs.");
-    for (auto& o : outputs_) o->initialize(time_);
+    for (auto& o : outputs_) o->initialize(time_, origin_);
     report(5, "FLUMplane: Computing the first time step");
     dt_ = computeTimeStep();
     report(5, "FLUMplane: Computed first time step delta_t = " + fmt::format("{}", dt_));

@@ -93,6 +93,8 @@ private:
     std::vector<std::unique_ptr<FPOutput>> outputs_;
     std::string meshFile_;
     std::string outputPrefix_;  // <project directory>/<region name>
+    double origin_ = 0.0;  // where the run began (a continued run: where the stored run began)
+    bool continued_ = false;
     PlaneView view_;
     double sqrtG_ = 0.0;
     int steps_ = 0;

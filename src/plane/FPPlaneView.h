@@ -28,6 +28,7 @@ struct PlaneClock {
     const double* timeStep = nullptr;
     const double* startTime = nullptr;
     const double* finalTime = nullptr;
+    const double* origin = nullptr;  // where the run began; before startTime when it continues a stored run
 };
 
 class PlaneView {
@@ -65,6 +66,7 @@ public:
     double timeStep() const { return *p_.clock.timeStep; }
     double startTime() const { return *p_.clock.startTime; }
     double finalTime() const { return *p_.clock.finalTime; }
+    double origin() const { return *p_.clock.origin; }
 
     // Water volume on the mesh [m3].
     double waterVolume() const {

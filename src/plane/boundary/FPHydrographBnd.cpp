@@ -13,7 +13,7 @@
 namespace FlumPlane {
 
 HydrographBnd::HydrographBnd(const PlaneView& plane, const BoundarySettings& s, const EdgeString& string, bool coupled)
-    : SectionBoundary(plane, s, string, EdgeHydrograph), startTime_(plane.startTime()) {
+    : SectionBoundary(plane, s, string, EdgeHydrograph) {
     if (coupled) {
         if (!s.file.empty())
             Flumaris::fatal("A boundary file is specified for a coupling hydraulic boundary condition of type "
@@ -39,7 +39,8 @@ HydrographBnd::HydrographBnd(const PlaneView& plane, const BoundarySettings& s, 
 void HydrographBnd::update(double t, double dt) {
     Q_ = serie_->getValue(t, dt);
     if (!couplingSerie_) {
-        const double tau = t + 0.5 * dt - startTime_;
+        // The ramp belongs to the start from rest, so a continued run keeps the stored run's.
+        const double tau = t + 0.5 * dt - plane_.origin();
         if (tau < kRampTime) Q_ *= 0.5 * (1.0 - std::cos(std::numbers::pi * std::max(tau, 0.0) / kRampTime));
     }
     // Normal depth is the level of a free reach. A reach held up downstream (a
@@ -54,7 +55,7 @@ void HydrographBnd::update(double t, double dt) {
         active_[k] = level_[k] > grid_.elemZb_[e] ? 1 : 0;
         any = any || active_[k];
     }
-    const bool rampRunning = !couplingSerie_ && t + 0.5 * dt - startTime_ < kRampTime;
+    const bool rampRunning = !couplingSerie_ && t + 0.5 * dt - plane_.origin() < kRampTime;
     if (!any && Q_ > 0.0 && rampRunning && !edges_.empty()) {
         // The first trickle of the start-up ramp enters through the lowest element
         // of the section, as water would run down the thalweg.

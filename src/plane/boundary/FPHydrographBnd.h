@@ -38,7 +38,6 @@ public:
 private:
     std::unique_ptr<Flumaris::BoundarySerie> serie_;
     CouplingSerie* couplingSerie_ = nullptr;
-    double startTime_;
     double Q_ = 0.0;
     double zBoundary_ = 0.0;
     bool failed_ = false;  // the 200 m/s cut of the last update

@@ -18,13 +18,13 @@ FPAvsOutput::~FPAvsOutput() {
     if (file_) std::fclose(file_);
 }
 
-void FPAvsOutput::initialize(double t) {
+void FPAvsOutput::initialize(double t, double origin) {
     const std::string name = plane_.outputPrefix() + "_Movie_AVS.inp";
     file_ = std::fopen(name.c_str(), "w+b");
     if (!file_) Flumaris::fatal("Could not open file '" + name + "' for writing");
     const std::string head = fmt::format("# AVS UCD file of {}\n{:>{}}\ndata\n", plane_.name(), 0, kCountWidth);
     std::fwrite(head.data(), 1, head.size(), file_);
-    clock_.start(t);
+    clock_.start(t, origin);
     write(t);
 }
 

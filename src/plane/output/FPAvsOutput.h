@@ -17,7 +17,7 @@ public:
     FPAvsOutput(const PlaneView& plane, double interval);
     ~FPAvsOutput() override;
 
-    void initialize(double t) override;
+    void initialize(double t, double origin) override;
     void afterStep(double t, double) override {
         if (clock_.due(t)) write(t);
     }

@@ -29,7 +29,7 @@ FPBalanceOutput::FPBalanceOutput(const PlaneView& plane, const std::vector<std::
     if (values.empty()) timestep_ = volume_ = true;
 }
 
-void FPBalanceOutput::initialize(double t) {
+void FPBalanceOutput::initialize(double t, double origin) {
     start_ = std::chrono::steady_clock::now();
     file_.open(plane_.outputPrefix() + "_balance.dat");
     fmt::memory_buffer buf;
@@ -39,7 +39,7 @@ void FPBalanceOutput::initialize(double t) {
     if (volume_) fmt::format_to(out, " {:>22}", "water_vol[m3]");
     fmt::format_to(out, "\n");
     file_.writeRecord(buf);
-    clock_.start(t);
+    clock_.start(t, origin);
     lastDt_ = plane_.timeStep();
     write(t);
 }

@@ -17,7 +17,7 @@ public:
     // values: "timestep", "water_volume" ("sediment" needs sediment transport).
     FPBalanceOutput(const PlaneView& plane, const std::vector<std::string>& values, double interval);
 
-    void initialize(double t) override;
+    void initialize(double t, double origin) override;
     void afterStep(double t, double dt) override;
     void finalize(double t) override;
     double nextOutputTime() const override { return clock_.next(); }

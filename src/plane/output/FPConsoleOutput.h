@@ -10,7 +10,7 @@ class FPConsoleOutput final : public FPOutput {
 public:
     FPConsoleOutput(std::string subdomain, double interval) : name_(std::move(subdomain)), clock_(interval) {}
 
-    void initialize(double t) override { clock_.start(t); clock_.written(t); }
+    void initialize(double t, double origin) override { clock_.start(t, origin); clock_.written(t); }
     void afterStep(double t, double dt) override;
     void finalize(double) override {}
     double nextOutputTime() const override { return clock_.next(); }

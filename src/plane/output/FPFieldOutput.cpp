@@ -78,13 +78,13 @@ void FPFieldOutput::openSinks() {
     open(trackSinks_, trackLayout, true);
 }
 
-void FPFieldOutput::initialize(double t) {
+void FPFieldOutput::initialize(double t, double origin) {
     for (Tracked& k : tracked_) {
         values_.computeNative(k.request.name, scratch_);
         k.tracker.reset(scratch_);
     }
     openSinks();
-    clock_.start(t);
+    clock_.start(t, origin);
     write(t);
 }
 

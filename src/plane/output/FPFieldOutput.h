@@ -34,7 +34,7 @@ public:
     FPFieldOutput(const PlaneView& plane, FieldOutputSettings settings);
     ~FPFieldOutput() override;
 
-    void initialize(double t) override;
+    void initialize(double t, double origin) override;
     void afterStep(double t, double dt) override;
     void finalize(double t) override;
     double nextOutputTime() const override { return clock_.next(); }

@@ -50,7 +50,7 @@ void FPHistoryOutput::openFile(File& f, const std::string& name, const std::vect
     f.file.writeRecord(f.pending);
 }
 
-void FPHistoryOutput::initialize(double t) {
+void FPHistoryOutput::initialize(double t, double origin) {
     std::vector<std::size_t> all(items_.size());
     for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
     auto hasTracked = [&](std::size_t i) {
@@ -82,7 +82,7 @@ void FPHistoryOutput::initialize(double t) {
         if (v.request.kind == TrackKind::Integrate) std::fill(k.values.begin(), k.values.end(), 0.0);
         else k.values = k.sample;
     }
-    clock_.start(t);
+    clock_.start(t, origin);
     write(t);
 }
 

@@ -40,7 +40,7 @@ public:
     FPHistoryOutput(std::string prefix, std::vector<HistoryItem> items, HistorySettings settings);
     ~FPHistoryOutput() override;
 
-    void initialize(double t) override;
+    void initialize(double t, double origin) override;
     void afterStep(double t, double dt) override;
     void finalize(double t) override;
     double nextOutputTime() const override { return clock_.next(); }

@@ -11,8 +11,10 @@ namespace FlumPlane {
 class FPOutput {
 public:
     virtual ~FPOutput() = default;
-    // Opens files and writes headers (the state at the start time is known).
-    virtual void initialize(double t) = 0;
+    // Opens files and writes headers (the state at the start time t is known);
+    // output times count from origin, where the run began (before t when it
+    // continues from a restart file).
+    virtual void initialize(double t, double origin) = 0;
     virtual void afterStep(double t, double dt) = 0;
     virtual void finalize(double t) = 0;
     // The next simulation time at which this output writes (infinity: none);
@@ -30,9 +32,10 @@ public:
     FPOutputClock() = default;
     explicit FPOutputClock(double interval) : interval_(interval) {}
 
-    void start(double t0) {
-        t0_ = t0;
-        next_ = t0;
+    // Due at t; later times are origin + k * interval.
+    void start(double t, double origin) {
+        t0_ = origin;
+        next_ = t;
     }
     bool due(double t) const { return interval_ <= 0.0 || t >= next_ - tolerance(next_); }
     // Moves the next output time past t.

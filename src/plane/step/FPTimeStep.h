@@ -35,6 +35,8 @@ public:
 
     // Next step over the grid; the first call is bounded by the initial step,
     // later ones by the maximum. Warns once below the minimum step.
+    // The next step is not bounded by the initial step (a run that continues).
+    void skipFirstStepBound() { first_ = false; }
     double compute(const Grid& grid, const FPState& state, double hmin, double g);
 
     double timeStep() const { return dt_; }

@@ -23,6 +23,7 @@ constexpr const char* kBaseName = "base";
 constexpr const char* kZoneName = "zone_unstructured";
 constexpr const char* kSectionName = "Elem";
 constexpr const char* kBaseIterName = "BaseIterativeData";
+constexpr const char* kOriginArrayName = "RunOrigin";
 constexpr const char* kZoneIterName = "ZoneIterativeData";
 constexpr const char* kFluxArrayName = "FluxH_DATA";
 constexpr int kNameLength = 32;  // longest node name the library accepts
@@ -233,7 +234,7 @@ void FTRestartCGNS::write(const FTRestartMesh& mesh, const FTRestartState& state
         }
         writeSolution(file.fn(), eleName, true, state.elementFields, elements_);
         writeSolution(file.fn(), nodName, false, state.nodeFields, nodes_);
-        writeFlux(file.fn(), state.time, state.fluxH);
+        writeFlux(file.fn(), state.time, state.fluxH, state.origin);
         // The same time written again (an end time on a restart interval)
         // replaced its solutions above; it is listed once.
         const auto known = std::find_if(times_.begin(), times_.end(),
@@ -341,7 +342,7 @@ void FTRestartCGNS::writeSolution(int fn, const std::string& name, bool cellCent
     }
 }
 
-void FTRestartCGNS::writeFlux(int fn, double time, std::span<const double> fluxH) {
+void FTRestartCGNS::writeFlux(int fn, double time, std::span<const double> fluxH, double origin) {
     const std::string name = fluxName(time);
     const auto failed = [&] {
         fatal("Error: the edge fluxes '" + name + "' could not be written to the restart file '" + fileName_ +
@@ -352,6 +353,8 @@ void FTRestartCGNS::writeFlux(int fn, double time, std::span<const double> fluxH
     if (cg_goto(fn, kB, "Zone_t", kZ, name.c_str(), 0, "end") != CG_OK) failed();
     const cgsize_t n = toSize(fluxH.size());
     if (n > 0 && cg_array_write(kFluxArrayName, RealDouble, 1, &n, fluxH.data()) != CG_OK) failed();
+    const cgsize_t one = 1;
+    if (cg_array_write(kOriginArrayName, RealDouble, 1, &one, &origin) != CG_OK) failed();
 }
 
 void FTRestartCGNS::writeTimeData(int fn) {
@@ -459,6 +462,12 @@ FTRestartData FTRestartCGNS::read(const std::string& fileName, double requestedT
     const std::string flux = fluxName(data.time);
     if (cg_goto(fn, kB, "Zone_t", kZ, flux.c_str(), 0, "end") != CG_OK) missingNode(flux);
     data.fluxH = readDoubleArray(kFluxArrayName);
+    DataType_t type{};
+    int rank = 0;
+    cgsize_t dims[12] = {};
+    data.origin = data.time;
+    if (const int a = findArray(kOriginArrayName, &type, &rank, dims); a != 0 && dims[0] == 1)
+        if (cg_array_read_as(a, RealDouble, &data.origin) != CG_OK) data.origin = data.time;
     if (data.fluxH.size() != expected.edges)
         fatal(fmt::format("Error: the restart file '{}' holds {} edge fluxes,\n"
                           "but the mesh of this run has {} edges.\n"

@@ -37,6 +37,7 @@ struct FTRestartState {
     std::vector<FTRestartField> elementFields;  // into the cell-centred solution
     std::vector<FTRestartField> nodeFields;     // into the vertex solution
     std::span<const double> fluxH;              // edge mass fluxes of the last step
+    double origin = 0.0;                        // where the run began (start-up ramp, output times)
 };
 
 // Sizes the caller's mesh has; a file written for another mesh is rejected.
@@ -52,6 +53,7 @@ struct FTRestartData {
     std::map<std::string, std::vector<double>> elementFields;
     std::map<std::string, std::vector<double>> nodeFields;
     std::vector<double> fluxH;
+    double origin = 0.0;  // where the stored run began; its own time in files without it
 
     bool hasElementField(const std::string& name) const { return elementFields.count(name) != 0; }
     bool hasNodeField(const std::string& name) const { return nodeFields.count(name) != 0; }
@@ -110,7 +112,7 @@ private:
     void writeMesh(int fn, const FTRestartMesh& mesh);
     void writeSolution(int fn, const std::string& name, bool cellCentred,
                        const std::vector<FTRestartField>& fields, std::size_t count);
-    void writeFlux(int fn, double time, std::span<const double> fluxH);
+    void writeFlux(int fn, double time, std::span<const double> fluxH, double origin);
     void writeTimeData(int fn);
 
     std::string fileName_;

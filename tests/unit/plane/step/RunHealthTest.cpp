@@ -26,7 +26,7 @@ namespace {
 // An output that is due at the times the test gives it.
 class DueAt final : public FPOutput {
 public:
-    void initialize(double) override {}
+    void initialize(double, double) override {}
     void afterStep(double, double) override {}
     void finalize(double) override {}
     double nextOutputTime() const override { return next; }
