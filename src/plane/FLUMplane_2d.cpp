@@ -290,6 +290,8 @@ void FLUMplane_2d::step(double dt) {
     euler_->computeFluxes();
     for (auto& bc : boundaries_) bc->computeFluxes(time_, dt);
     updateFriction();
+    if (euler_->limitDraining(dt))
+        for (auto& bc : boundaries_) bc->fluxesLimited();
     euler_->updateElements(dt);
     euler_->correctNegativeDepths(dt);
     euler_->commit();

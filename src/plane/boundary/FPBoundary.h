@@ -38,6 +38,7 @@ public:
     Boundary(const PlaneView& plane, const std::string& name, const EdgeString& string, int edgeType);
 
     double discharge() const override { return discharge_; }
+    void fluxesLimited() override { sumDischarge(); }
     const std::vector<int>& edges() const { return edges_; }
     const EdgeString& edgeString() const { return string_; }
     std::string stringName() const override { return string_.name(); }

@@ -37,6 +37,9 @@ public:
     const EdgeClaims& claims() const { return claims_; }
     // The STRINGDEF the condition acts on (the first one of a structure); empty for sources.
     virtual std::string stringName() const { return {}; }
+    // The step's fluxes were scaled so that no element gives more than it holds:
+    // recount the discharge from the own edges.
+    virtual void fluxesLimited() {}
     // Discharge into the subdomain over the last step [m3/s] (histories, balances).
     virtual double discharge() const { return 0.0; }
 

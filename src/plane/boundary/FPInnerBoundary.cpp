@@ -87,6 +87,15 @@ InnerBoundary::InnerBoundary(const PlaneView& plane, const BoundarySettings& s, 
     }
 }
 
+void InnerBoundary::fluxesLimited() {
+    double sum = 0.0;
+    for (std::size_t k = 0; k < edges1_.size(); ++k) {
+        const int i = edges1_[k];
+        sum += (grid_.edgeLeft_[i] == element(k, 0) ? 1.0 : -1.0) * state_.fluxMass_[i];
+    }
+    discharge_ = sum;
+}
+
 int InnerBoundary::element(std::size_t k, int side) const {
     const int i = side == 0 ? edges1_[k] : edges2_[k];
     return (shared_[k] && side == 1) ? grid_.edgeRight_[i] : grid_.edgeLeft_[i];

@@ -36,6 +36,7 @@ public:
     void computeFluxes(double t, double dt) override;
     // Discharge from the first to the second string over the last step [m3/s].
     double discharge() const override { return discharge_; }
+    void fluxesLimited() override;
     const std::vector<int>& edges1() const { return edges1_; }
     std::string stringName() const override { return settings_.stringName; }
     const std::vector<int>& edges2() const { return edges2_; }

@@ -133,6 +133,56 @@ void Euler::reportFailure(int depthNaN, int velocityNaN) const {
                             "\nThe program is terminated abnormally.");
 }
 
+bool Euler::limitDraining(double dt) {
+    const Grid& grid = grid_;
+    FPState& s = state_;
+    const int ne = grid.numElements();
+    drainFactor_.resize(static_cast<std::size_t>(ne));
+    double* factor = drainFactor_.data();
+    int limited = 0;
+#pragma omp parallel for schedule(static) reduction(+ : limited)
+    for (int e = 0; e < ne; ++e) {
+        double out = 0.0;
+        for (int k = 0; k < grid.elemNumNodes_[e]; ++k) {
+            const int slot = Grid::kMaxNodes * e + k;
+            out += std::max(0.0, grid.elemEdgeSign_[slot] * s.fluxMass_[grid.elemEdges_[slot]]);
+        }
+        const double volume = s.h_[e] * grid.elemArea_[e];
+        factor[e] = 1.0;
+        if (out * dt > volume) {
+            factor[e] = volume / (out * dt);
+            ++limited;
+        }
+    }
+    if (limited == 0) return false;
+    const int ni = grid.numEdges();
+    const auto donorFactor = [&](int i) {
+        const double m = s.fluxMass_[i];
+        const int donor = m > 0.0 ? grid.edgeLeft_[i] : (m < 0.0 ? grid.edgeRight_[i] : Grid::kNone);
+        return donor == Grid::kNone ? 1.0 : factor[donor];
+    };
+    const auto scale = [&](int i, double f) {
+        s.fluxMass_[i] *= f;
+        s.fluxMomX_[i] *= f;
+        s.fluxMomY_[i] *= f;
+    };
+#pragma omp parallel for schedule(static)
+    for (int i = 0; i < ni; ++i) {
+        const int link = grid.edgeLink_[i];
+        if (link == Grid::kNone) {
+            if (const double f = donorFactor(i); f != 1.0) scale(i, f);
+        } else if (i < link) {
+            // The two banks of an inner structure carry one discharge: both take the donor's factor.
+            const double f = std::min(donorFactor(i), donorFactor(link));
+            if (f != 1.0) {
+                scale(i, f);
+                scale(link, f);
+            }
+        }
+    }
+    return true;
+}
+
 void Euler::correctNegativeDepths(double dt) {
     const int ne = grid_.numElements();
     const double* hNew = state_.hNew_.data();
@@ -212,6 +262,7 @@ void Euler::commit() {
 
 void Euler::step(double dt) {
     computeFluxes();
+    limitDraining(dt);
     updateElements(dt);
     correctNegativeDepths(dt);
     commit();

@@ -9,6 +9,7 @@
 #include "plane/step/FPTurbulence.h"
 
 #include <memory>
+#include <vector>
 
 namespace FlumPlane {
 
@@ -95,11 +96,19 @@ public:
     // New depths and velocities into the temporaries; a depth or velocity that
     // is not a number ends the run, the 200 m/s cut warns once.
     void updateElements(double dt);
-    // Takes water back from the neighbours that drained an element below zero.
+    // No element gives away more water than it holds: where the outflow of a
+    // step exceeds an element's volume, every edge it drains carries its flux
+    // times volume / outflow (the draining time step of Bollermann, Chen,
+    // Kurganov and Noelle 2013). Inflows only add, so no depth goes negative
+    // through the fluxes; call after every flux of the step is written.
+    // Returns whether any flux was scaled (the boundaries then recount theirs).
+    bool limitDraining(double dt);
+    // Takes water back from the neighbours that drained an element below zero
+    // (left for sinks and the rare rest the limiter cannot see).
     void correctNegativeDepths(double dt);
     // Temporaries become the state.
     void commit();
-    // The four above in order.
+    // The five above in order.
     void step(double dt);
 
     const EulerSettings& settings() const { return settings_; }
@@ -114,6 +123,7 @@ private:
     EulerSettings settings_;
     double g_;
     bool speedWarningShown_ = false;
+    std::vector<double> drainFactor_;  // per element: 1, or the share of its outflow it can give
     std::unique_ptr<AlgebraicTurbulence> turbulence_;
 };
 
