@@ -278,6 +278,8 @@ double FLUMplane_2d::computeTimeStep() {
 void FLUMplane_2d::prepareRun() {
     // Boundary conditions have set their edge types by now; the remaining boundary edges are walls.
     if (wallFrictionOn_) wallFriction_ = std::make_unique<WallFriction>(grid_, *friction_, wallFrictionFactor_);
+    // Outputs at the start (tau, friction sources) see the coefficients of the start state.
+    updateFriction();
     report(5, "FLUMplane: Definition of hydraulic outputs.");
     for (auto& o : outputs_) o->initialize(time_, origin_);
     report(5, "FLUMplane: Computing the first time step");

@@ -5,7 +5,9 @@
 
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
+#include "physics/resistance/ResistanceCalc.h"
 #include "plane/FPPlaneView.h"
+#include "plane/step/FPEuler.h"
 
 using Flumaris::fatal;
 using FLUMtools::FTLocation;
@@ -14,13 +16,15 @@ namespace FlumPlane {
 
 namespace {
 
+double kGravity() { return Flumaris::settings().gravity(); }
+
 constexpr const char* kSusp = "suspended load";
 constexpr const char* kBed = "sediment transport (a MORPHOLOGY block)";
 constexpr const char* kSub = "a coupled subsurface subdomain";
-constexpr const char* kSrc = "the stored source terms of the element update";
 
 // One value at one element or node of its native location.
 struct ValueArgs {
+    const PlaneView& plane;
     const Grid& g;
     const FPState& s;
     double hmin;
@@ -48,6 +52,47 @@ void tau(const ValueArgs& a, int e, double* out) {
     const double ustar = a.s.speed_[e] / a.s.cf_[e];
     out[0] = Flumaris::settings().waterDensity_ * ustar * ustar;
     if (!std::isfinite(out[0])) fatal("error, indefinite tau in output");
+}
+
+// The momentum sources of the element update [m2/s2], as rates of (h u, h v)
+// at the present state: what the next step adds per second before its
+// semi-implicit friction damping.
+void bedSource(const ValueArgs& a, int e, double* o) {
+    o[0] = o[1] = 0.0;
+    if (!isWet(a.s.h_[e], a.hmin)) return;
+    ElementBed scratch;
+    GridBed bed(a.g, scratch);
+    bed.select(e);
+    double Bx = 0.0, By = 0.0;
+    bedSlope(bed, a.s.h_[e], a.s.h_[e] + a.g.elemZb_[e], kGravity(), Bx, By);
+    o[0] = -Bx;
+    o[1] = -By;
+}
+
+// -c (h u, h v) with the friction rate c = |u| / (cf^2 h) of a velocity coefficient cf.
+void frictionRate(const ValueArgs& a, int e, double cf, double* o) {
+    const double c = isWet(a.s.h_[e], a.hmin) ? bedFrictionRate(a.s.speed_[e], a.s.h_[e], cf) : 0.0;
+    o[0] = -c * a.s.u_[e] * a.s.h_[e];
+    o[1] = -c * a.s.v_[e] * a.s.h_[e];
+}
+
+// The bed's own coefficient, without the side walls that the state's cf includes.
+double bedCoefficient(const ValueArgs& a, int e) {
+    return a.plane.frictionLaw().getVelocityCoefficient(a.plane.frictionValues()[static_cast<std::size_t>(e)],
+                                                        a.s.h_[e], 1.0, std::sqrt(kGravity()));
+}
+
+void turbulentSource(const ValueArgs& a, int e, double* o) {
+    o[0] = o[1] = 0.0;
+    if (a.s.diffMomX_.empty()) return;
+    for (int k = 0; k < a.g.elemNumNodes_[e]; ++k) {
+        const int slot = Grid::kMaxNodes * e + k;
+        const int i = a.g.elemEdges_[slot];
+        o[0] -= a.g.elemEdgeSign_[slot] * a.s.diffMomX_[i];
+        o[1] -= a.g.elemEdgeSign_[slot] * a.s.diffMomY_[i];
+    }
+    o[0] *= a.g.elemInvArea_[e];
+    o[1] *= a.g.elemInvArea_[e];
 }
 
 const ValueDef kValues[] = {
@@ -98,10 +143,20 @@ const ValueDef kValues[] = {
     {"sediment_sum", FTLocation::Node, 1, nullptr, kBed},
     {"saturation", FTLocation::Element, 1, nullptr, kSub},
     {"pore_pressure", FTLocation::Element, 1, nullptr, kSub},
-    {"source_bed", FTLocation::Element, 2, nullptr, kSrc},
-    {"source_friction", FTLocation::Element, 2, nullptr, kSrc},
-    {"source_wall_friction", FTLocation::Element, 2, nullptr, kSrc},
-    {"source_internal_friction", FTLocation::Element, 2, nullptr, kSrc},
+    {"source_bed", FTLocation::Element, 2, bedSource, nullptr},
+    {"source_friction", FTLocation::Element, 2,
+     [](const ValueArgs& a, int e, double* o) { frictionRate(a, e, bedCoefficient(a, e), o); }, nullptr},
+    {"source_wall_friction", FTLocation::Element, 2,
+     [](const ValueArgs& a, int e, double* o) {
+         // the side walls' share: the state's coefficient holds bed and walls together
+         double all[2], bedOnly[2];
+         frictionRate(a, e, a.s.cf_[e], all);
+         frictionRate(a, e, bedCoefficient(a, e), bedOnly);
+         o[0] = all[0] - bedOnly[0];
+         o[1] = all[1] - bedOnly[1];
+     },
+     nullptr},
+    {"source_internal_friction", FTLocation::Element, 2, turbulentSource, nullptr},
 };
 
 const ValueDef& definition(const std::string& name) {
@@ -157,7 +212,7 @@ FPFieldValues::Info FPFieldValues::info(const std::string& name) {
 void FPFieldValues::computeNative(const std::string& name, std::vector<double>& out) const {
     const ValueDef& d = definition(name);
     const Grid& g = plane_.grid();
-    const ValueArgs args{g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_};
+    const ValueArgs args{plane_, g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_};
     const int n = d.native == FTLocation::Element ? g.numElements() : g.numNodes();
     const std::size_t c = static_cast<std::size_t>(d.components);
     out.resize(static_cast<std::size_t>(n) * c);
@@ -177,14 +232,14 @@ void FPFieldValues::elementValue(const std::string& name, int e, double* out) co
         }
         return;
     }
-    d.formula({g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_}, e, out);
+    d.formula({plane_, g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_}, e, out);
 }
 
 void FPFieldValues::nodeValue(const std::string& name, int n, double* out) const {
     const ValueDef& d = definition(name);
     const Grid& g = plane_.grid();
     if (d.native == FTLocation::Node) {
-        d.formula({g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_}, n, out);
+        d.formula({plane_, g, plane_.state(), plane_.hmin(), thresholdWse_, useThreshold_, initialNodeZ_}, n, out);
         return;
     }
     std::fill(out, out + d.components, 0.0);

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "core/MessageService.h"
+#include "plane/output/FPFieldValues.h"
 #include "tools/FTVtkWriter.h"
 #include "unit/plane/PlaneCase.h"
 #include "unit/plane/output/OutputTestSupport.h"
@@ -303,4 +304,42 @@ TEST(FieldOutput, SplitFilesOnePerValue) {
     EXPECT_EQ(velocity[1], "VARIABLES = \"X\", \"Y\", \"Z\", \"velocity_x\", \"velocity_y\"");
     EXPECT_EQ(countStarting(depth, "ZONE T="), 2);
     EXPECT_EQ(countStarting(velocity, "ZONE T="), 2);
+}
+
+// Normal flow down a slope: the bed pushes with g h S, the bed friction holds
+// back as much, the side walls only where an element has one, and without a
+// turbulence model there is no internal friction.
+TEST(FieldOutput, SourceTermsOfNormalFlowBalance) {
+    Quiet q;
+    MeshLayout m;
+    m.nx = 10;
+    m.ny = 3;
+    m.lx = 10;
+    m.ly = 3;
+    const double S = 0.002, n = 0.03, h = 0.5, g = 9.81;
+    const double u = std::pow(h, 2.0 / 3.0) * std::sqrt(S) / n;
+    m.z = [&](double x, double) { return -S * x; };
+    const std::string hydr = fmt::format(
+        "      FRICTION {{\n        type = manning\n        default_friction = {}\n        wall_friction = yes\n      }}\n"
+        "      INITIAL {{\n        type = index_table\n        index = ( 1 )\n        h = ( {} )\n        u = ( {} )\n      }}\n",
+        n, h, u);
+    PlaneCase c(planeCommandFile(hydr, 1.0), {{"mesh.2dm", rectangularMesh(m)}});
+    c.prepare();
+    const FlumPlane::FPFieldValues values(c.plane().view(), -1.0e6);
+    const auto& grid = c.plane().grid();
+    for (int e = 0; e < grid.numElements(); ++e) {
+        double bed[2], friction[2], wall[2], internal[2];
+        values.elementValue("source_bed", e, bed);
+        values.elementValue("source_friction", e, friction);
+        values.elementValue("source_wall_friction", e, wall);
+        values.elementValue("source_internal_friction", e, internal);
+        EXPECT_NEAR(bed[0], g * h * S, 1e-12);
+        EXPECT_NEAR(bed[1], 0.0, 1e-12);
+        EXPECT_NEAR(friction[0], -g * h * S, 1e-9);
+        const bool besideWall = grid.elemCy_[e] < 1.0 || grid.elemCy_[e] > 2.0 || grid.elemCx_[e] < 1.0 || grid.elemCx_[e] > 9.0;
+        if (besideWall) EXPECT_LT(wall[0], -1e-4 * g * h * S) << e;
+        else EXPECT_EQ(wall[0], 0.0) << e;
+        EXPECT_EQ(internal[0], 0.0);
+        EXPECT_EQ(internal[1], 0.0);
+    }
 }
