@@ -64,6 +64,18 @@ FLUMplane_2d::FLUMplane_2d(const FLUMparse::InputBlock& block)
     // A continued run takes the step the stored run would have taken next, not a first step.
     if (continued_) timeStep_->skipFirstStepBound();
     report(5, "FLUMplane: Initialization of moving bed boundary object.");
+    if (const FLUMparse::InputBlock* moving = block.childOrDefaults("GEOMETRY").getChild("BOUNDARY")) {
+        if (block.getChild("MORPHOLOGY"))
+            fatal("If using BOUNDARY (enforced grid movement), no MORPHOLOGY block can be defined.");
+        movingBed_ = std::make_unique<MovingBed>(grid_, FLUMparse::resolveInputPath(moving->getTag("file").asString()));
+        std::vector<int> touched;
+        for (int n : movingBed_->nodes())
+            for (int e : grid_.elementsOfNode(n)) touched.push_back(e);
+        std::sort(touched.begin(), touched.end());
+        touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+        movingElements_ = std::move(touched);
+        moveBed(time_);
+    }
     outputs_ = createOutputs(view_, block.getChild("OUTPUT"));
     readRestartSettings(block);
 }
@@ -298,8 +310,9 @@ void FLUMplane_2d::step(double dt) {
     euler_->correctNegativeDepths(dt);
     euler_->commit();
     const double end = landing() ? landing_ : time_ + dt;
-    health_.afterStep(end, dt);
     time_ = end;
+    if (movingBed_) moveBed(time_);
+    health_.afterStep(end, dt);
     ++steps_;
     for (auto& o : outputs_) o->afterStep(time_, dt);
     if (time_ >= nextRestart_ - 1.0e-9) {
@@ -315,6 +328,16 @@ double FLUMplane_2d::nextEventTime() const {
     for (const auto& o : outputs_)
         if (o->landsOnOutputTimes() && o->nextOutputTime() > after) next = std::min(next, o->nextOutputTime());
     return next;
+}
+
+void FLUMplane_2d::moveBed(double t) {
+    movingBed_->apply(grid_, t);
+    for (int e : movingElements_) {
+        state_.wse_[e] = state_.h_[e] + grid_.elemZb_[e];
+        bool above = true;
+        for (int j = 0; j < grid_.elemNumNodes(e); ++j) above = above && grid_.nodeZ_[grid_.elemNode(e, j)] < state_.wse_[e];
+        state_.fullyWetted_[e] = above ? 1 : 0;
+    }
 }
 
 void FLUMplane_2d::advance(double dt) {

@@ -10,6 +10,7 @@
 #include "plane/boundary/FPBoundaryCondition.h"
 #include "plane/mesh/FPEdgeStringSet.h"
 #include "plane/mesh/FPGrid.h"
+#include "plane/mesh/FPMovingBed.h"
 #include "plane/output/FPOutput.h"
 #include "plane/step/FPEuler.h"
 #include "plane/step/FPRunHealth.h"
@@ -75,6 +76,9 @@ private:
     void continueFromRestart(const FLUMparse::InputBlock& initial, bool startFromRestart);
     void readRestartSettings(const FLUMparse::InputBlock& block);
     void writeRestart();
+    // Moves the prescribed nodes to their elevations at time t; the water
+    // keeps its depth, so no volume is made or lost.
+    void moveBed(double t);
     // Takes the condition's edges and elements over into the grid and state,
     // and registers its coupling interface.
     void addBoundaryCondition(std::unique_ptr<FPBoundaryCondition> bc);
@@ -88,6 +92,8 @@ private:
     std::unique_ptr<TimeStep> timeStep_;
     std::unique_ptr<Flumaris::ResistanceCalc> friction_;
     std::unique_ptr<WallFriction> wallFriction_;
+    std::unique_ptr<MovingBed> movingBed_;  // prescribed node elevations over time
+    std::vector<int> movingElements_;       // elements touching a moving node
     std::vector<double> frictionValue_;  // per element, as given in the command file
     std::vector<std::unique_ptr<FPBoundaryCondition>> boundaries_;
     std::vector<std::unique_ptr<FPOutput>> outputs_;

@@ -9,8 +9,8 @@ IRgeombc2d::IRgeombc2d() : InputBlock("BOUNDARY") {
         "The file's first line is 0 followed by the ids of the moving nodes; each further line holds a time [s] "
         "and the absolute elevation [m] of every listed node, in the same order. "
         "Elevations are interpolated linearly in time and nodes that are not listed keep their mesh elevation. "
-        "Cannot be combined with a MORPHOLOGY block. "
-        "This version checks the block but does not apply the moving bed yet.");
+        "The water keeps its depth where the bed moves, so no volume is made or lost. "
+        "Cannot be combined with a MORPHOLOGY block.");
     setExample("BOUNDARY {\n"
         "   file = bed/breach_nodes.txt\n"
         "}");

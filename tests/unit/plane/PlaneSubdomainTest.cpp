@@ -75,3 +75,40 @@ TEST(PlaneSubdomain, MissingFrictionBlockStops) {
                                "Please define a friction block and restart the program.");
     }
 }
+
+// A prescribed bed movement under a lake: the listed nodes follow their series
+// in time, the water keeps its volume, and the movement excludes a
+// sediment model.
+TEST(PlaneSubdomain, MovingBedFollowsItsSeriesAndKeepsTheWater) {
+    Quiet q;
+    MeshLayout m;
+    m.nx = 6;
+    m.ny = 2;
+    m.lx = 6;
+    m.ly = 2;
+    const std::string geo = "      BOUNDARY {\n        file = bed.txt\n      }\n";
+    const std::string hydraulics =
+        "      FRICTION {\n        type = manning\n        default_friction = 0.03\n      }\n"
+        "      INITIAL {\n        type = index_table\n        index = ( 1 )\n        wse = ( 1.0 )\n      }\n";
+    // nodes 3 and 10 (x = 2, y = 0 and y = 1) rise by 0.4 m over 10 s
+    const std::string bed = "0 3 10\n0 0.0 0.0\n10 0.4 0.4\n";
+    PlaneCase c(planeCommandFile(hydraulics, 10.0, "", "mesh.2dm", geo),
+                {{"mesh.2dm", rectangularMesh(m)}, {"bed.txt", bed}});
+    const double v0 = c.plane().waterVolume();
+    c.runTo(5.0);
+    const auto& g = c.plane().grid();
+    EXPECT_DOUBLE_EQ(g.nodeZ_[static_cast<std::size_t>(g.nodeIndexOfId(3))], 0.2);
+    EXPECT_DOUBLE_EQ(g.nodeZ_[static_cast<std::size_t>(g.nodeIndexOfId(10))], 0.2);
+    EXPECT_EQ(g.nodeZ_[static_cast<std::size_t>(g.nodeIndexOfId(4))], 0.0);
+    EXPECT_NEAR(c.plane().waterVolume(), v0, 1e-12 * v0);
+    for (int e = 0; e < g.numElements(); ++e)
+        EXPECT_DOUBLE_EQ(c.plane().state().wse_[e], c.plane().state().h_[e] + g.elemZb_[e]);
+
+    try {
+        PlaneCase with(planeCommandFile(hydraulics, 10.0, "    MORPHOLOGY {\n    }\n", "mesh.2dm", geo),
+                       {{"mesh.2dm", rectangularMesh(m)}, {"bed.txt", bed}});
+        ADD_FAILURE() << "a moving bed with MORPHOLOGY must stop";
+    } catch (const Flumaris::FatalError& e) {
+        EXPECT_STREQ(e.what(), "If using BOUNDARY (enforced grid movement), no MORPHOLOGY block can be defined.");
+    }
+}
