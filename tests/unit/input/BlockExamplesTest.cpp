@@ -30,8 +30,6 @@ struct LeftAlone {
     const char* reason;
 };
 const LeftAlone kLeftAlone[] = {
-    {"DOMAIN/FLUMCHAIN_1D/*", "1-D blocks: their texts belong to the 1-D subdomain's documentation"},
-    {"DOMAIN/FLUMPLANE_2D/MORPHOLOGY/*", "sediment blocks: their texts belong to the sediment documentation"},
     {"DOMAIN/FLUM_EXTERN/BOUNDARY", "declares no keys, so its example can only be empty"},
     {"DOMAIN/FLUMSUB/BOUNDARY", "declares no keys"},
     {"DOMAIN/FLUMSUB/GEOMETRY/ZONE", "declares no keys"},
