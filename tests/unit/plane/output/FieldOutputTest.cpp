@@ -343,3 +343,28 @@ TEST(FieldOutput, SourceTermsOfNormalFlowBalance) {
         EXPECT_EQ(internal[1], 0.0);
     }
 }
+
+// Field outputs land on their times: the files are named as a person writes the
+// time, the clock stands exactly on it, and the history's time column keeps
+// its width whatever the time looks like.
+TEST(FieldOutput, StepsLandOnOutputTimesAndNamesReadAsWritten) {
+    Quiet q;
+    PlaneCase c(planeCommandFile(hydraulics(1.0, 0.5), 1.7,
+                                 outputBlock({"        type = element_centered\n        format = vtk\n"
+                                              "        values = ( depth )\n        output_time_step = 0.5\n",
+                                              "        type = element_history\n        element_ids = ( 1 )\n"
+                                              "        element_values = ( depth )\n        output_time_step = 0.3\n"})),
+                {{"mesh.2dm", rectangularMesh(damBreakMesh(false))}});
+    c.runTo(1.7);
+    c.plane().finalize(0.0);
+    std::vector<std::string> names;
+    for (const auto& f : std::filesystem::directory_iterator(c.dir()))
+        if (f.path().extension() == ".vtk") names.push_back(f.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"test_vtk0.5.vtk", "test_vtk0.vtk", "test_vtk1.5.vtk", "test_vtk1.7.vtk",
+                                               "test_vtk1.vtk"}));
+    EXPECT_EQ(c.plane().getTime(), 1.7);
+    const auto rows = readLines(prefix(c) + "_element_1_th.dat");
+    ASSERT_GT(rows.size(), 3u);
+    for (const std::string& r : rows) EXPECT_EQ(r.find_first_not_of(' '), 24 - words(r)[0].size()) << r;
+}
