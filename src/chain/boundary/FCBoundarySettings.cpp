@@ -36,6 +36,8 @@ BoundarySettings BoundarySettings::fromBoundaryBlock(const FLUMparse::InputBlock
     s.type = s.coupled ? type.substr(std::char_traits<char>::length(kCoupledPrefix)) : type;
     s.end = b.getTag("string").asString() == "upstream" ? End::Upstream : End::Downstream;
     if (b.isSet("file")) s.file = FLUMparse::resolveInputPath(b.getTag("file").asString());
+    if (!s.file.empty() && !s.coupled && (s.type == "hydrograph" || s.type == "zhydrograph"))
+        s.serie = std::make_shared<const Flumaris::BoundarySerie>(s.file);
     s.precision = b.getTag("precision").asDouble();
     s.iterations = b.getTag("number_of_iterations").asInt();
     s.level = seriesValue(b, "level", "level_file");
@@ -67,7 +69,7 @@ BoundarySettings BoundarySettings::fromBoundaryBlock(const FLUMparse::InputBlock
     if (s.type == "hydrograph" && s.coupled && s.end == End::Downstream)
         fatal("There is an attempt to couple to a Hydrograph as a downstream boundary. This is nonsense.");
     if (s.type == "wall" && s.coupled) fatal("coupling a wall using an interface is nonsense!");
-    if (s.type == "zhydrograph" && !s.coupled && s.file.empty())
+    if (s.type == "zhydrograph" && !s.coupled && !s.serie)
         fatal("The zhydograph must have an input serie.\nProgram cannot continue.");
     return s;
 }

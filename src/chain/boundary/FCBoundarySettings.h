@@ -38,6 +38,8 @@ struct BoundarySettings {
     bool coupled = false;
     End end = End::Upstream;
     std::string file;  // resolved path; empty: none
+    // The time series of file (hydrograph, zhydrograph), read once.
+    std::shared_ptr<const Flumaris::BoundarySerie> serie;
     double precision = 0.0;
     int iterations = 0;
     SeriesValue level, width, gateElevation;

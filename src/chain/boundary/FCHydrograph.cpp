@@ -10,9 +10,8 @@
 
 namespace FlumChain {
 
-Hydrograph::Hydrograph(const ChainView& view, const BoundarySettings& s) : Boundary(view, s.name, s.end), s_(s) {
-    if (!s.file.empty()) serie_ = std::make_shared<const Flumaris::BoundarySerie>(s.file);
-}
+Hydrograph::Hydrograph(const ChainView& view, const BoundarySettings& s)
+    : Boundary(view, s.name, s.end), s_(s), serie_(s.serie) {}
 
 void Hydrograph::update(double t, double) { qIn_ = serie_ ? serie_->getValue(t) : 0.0; }
 

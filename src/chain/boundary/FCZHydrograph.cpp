@@ -3,33 +3,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chain/FCGrid.h"
+
 #include "physics/series/BoundarySerie.h"
 #include "section/CrossSection.h"
 
 namespace FlumChain {
 
-ZHydrograph::ZHydrograph(const ChainView& view, const BoundarySettings& s) : Boundary(view, s.name, s.end), s_(s) {
-    serie_ = std::make_shared<const Flumaris::BoundarySerie>(s.file);
-}
+ZHydrograph::ZHydrograph(const ChainView& view, const BoundarySettings& s)
+    : Boundary(view, s.name, s.end), s_(s), serie_(s.serie) {}
 
-void ZHydrograph::update(double t, double dt) {
-    const double target = serie_->getValue(t);
-    if (!started_ || s_.relaxationTau <= 0.0)
-        level_ = target;
-    else
-        level_ += (target - level_) * (1.0 - std::exp(-dt / s_.relaxationTau));
-    started_ = true;
-}
+void ZHydrograph::update(double t, double) { level_ = serie_->getValue(t); }
 
 EdgeFlux ZHydrograph::flux(const CellValues& e) const {
     const Flumaris::CrossSection& cs = section();
     const double z = std::max(level_, cs.ground());
-    const double A = cs.area(z);
-    const CellValues ghost = cellValues(A, e.Q, cs.state(A), cs.ground());
-    EdgeFlux f = end() == End::Downstream ? roeFlux(e, ghost, gravity(), view_.hmin())
-                                          : roeFlux(ghost, e, gravity(), view_.hmin());
-    f.Q = std::clamp(f.Q, -s_.maxMomentumFlux, s_.maxMomentumFlux);
-    return f;
+    const Flumaris::SectionState target = cs.state(cs.area(z));
+    const double length = view_.grid().elements()[static_cast<std::size_t>(element())].length;
+    const double q = e.qInner + outward() * (e.A - target.A) * length / s_.relaxationTau;
+    const double fq = target.reducedArea > 0.0 ? target.beta * q * q / target.reducedArea : 0.0;
+    return {q, std::min(fq, s_.maxMomentumFlux)};
 }
 
 }  // namespace FlumChain

@@ -1,7 +1,10 @@
 #pragma once
-// A prescribed water level: the Roe flux against a ghost state at the level of
-// the series (relaxed with the time constant tau when the series moves) that
-// carries the element's discharge. The momentum flux is limited by
+// A prescribed water level. The discharge through the edge is that of the
+// element's inner edge plus the volume between the element's area and the area at the series
+// level, released over the relaxation time tau, so the element's level
+// approaches the series level without a wave reflected off the edge (an
+// imposed ghost state at full Courant number on a half element is unstable).
+// The momentum flux is beta Q^2 / Ar at the series level, limited by
 // max_momentum_flux when given.
 #include <memory>
 
@@ -21,7 +24,6 @@ private:
     BoundarySettings s_;
     std::shared_ptr<const Flumaris::BoundarySerie> serie_;
     double level_ = 0.0;
-    bool started_ = false;
 };
 
 }  // namespace FlumChain

@@ -27,6 +27,16 @@ EdgeFlux roeFlux(const CellValues& L, const CellValues& R, double g, double hmin
     if (!wetL && !wetR) return {};
     if (wetL && !wetR && blockedByDry(L, R, g)) return {};
     if (!wetL && wetR && blockedByDry(R, L, g)) return {};
+    // Onto a dry bed the averages of the Roe matrix halve the front's speeds
+    // (the dry side has neither velocity nor celerity) and the flux runs
+    // unstable: the front takes the upwind state of the wet side, and only
+    // while it flows towards the dry side (the bed source starts it).
+    if (wetL != wetR) {
+        if (coefficients) *coefficients = RoeCoefficients{};
+        const CellValues& wet = wetL ? L : R;
+        const bool towardsDry = wetL ? wet.Q > 0.0 : wet.Q < 0.0;
+        return towardsDry && wet.Ar > 0.0 ? EdgeFlux{wet.Q, wet.M()} : EdgeFlux{};
+    }
     const double hmMean = 0.5 * (L.hm + R.hm);
     if (!(hmMean > 0.0)) return {};
     const double c = std::sqrt(g * hmMean);
@@ -46,13 +56,18 @@ EdgeFlux roeFlux(const CellValues& L, const CellValues& R, double g, double hmin
     if (areaJump && std::fabs(dz) >= 1e-9) {
         const double B = wetL && wetR ? 0.5 * (L.B + R.B) : (wetL ? L.B : R.B);
         const double surface = dz * B;
-        const double jump = R.A - L.A;
-        if (surface * jump > 0.0) {
-            if (std::fabs(jump) <= std::fabs(surface)) {
-                dA = jump;
-                if ((!wetR && blockedByDry(L, R, g)) || (!wetL && blockedByDry(R, L, g))) dA = 0.0;
-            } else {
-                dA = surface;
+        if (wetL && wetR) {
+            dA = surface;
+        } else {
+            // At a wet/dry edge the level jump is limited by the area jump.
+            const double jump = R.A - L.A;
+            if (surface * jump > 0.0) {
+                if (std::fabs(jump) <= std::fabs(surface)) {
+                    dA = jump;
+                    if ((!wetR && blockedByDry(L, R, g)) || (!wetL && blockedByDry(R, L, g))) dA = 0.0;
+                } else {
+                    dA = surface;
+                }
             }
         }
     }

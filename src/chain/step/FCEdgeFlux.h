@@ -19,6 +19,7 @@ struct EdgeFlux {
 // What a flux reads of an element.
 struct CellValues {
     double A = 0.0, Q = 0.0, z = 0.0, h = 0.0, Ar = 0.0, beta = 1.0, hm = 0.0, B = 0.0, K = 0.0;
+    double qInner = 0.0;  // of a boundary element: the mass flux of its inner edge [m3/s]
     double u() const { return Ar > 0.0 ? Q / Ar : 0.0; }
     double M() const { return Ar > 0.0 ? beta * Q * Q / Ar : 0.0; }
 };

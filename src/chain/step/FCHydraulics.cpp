@@ -18,6 +18,7 @@ namespace FlumChain {
 
 namespace {
 constexpr double kMinTimeStep = 1e-12;
+constexpr double kFilm = 10.0;
 }
 
 Hydraulics::Hydraulics(const Grid& grid, const SolverSettings& settings)
@@ -60,6 +61,7 @@ void Hydraulics::setState(const std::vector<double>& A, const std::vector<double
     FLUM_ASSERT(A.size() == state_.size() && Q.size() == state_.size());
     state_.A = A;
     state_.Q = Q;
+    state_.Qnum = Q;
     refreshSections();
 }
 
@@ -109,8 +111,11 @@ void Hydraulics::computeFluxes(const std::vector<double>& A, const std::vector<d
         FA[static_cast<std::size_t>(k)] = f.A;
         FQ[static_cast<std::size_t>(k)] = f.Q;
     }
-    const EdgeFlux up = bounds_[0]->flux(cell(0));
-    const EdgeFlux down = bounds_[1]->flux(cell(n - 1));
+    CellValues first = cell(0), last = cell(n - 1);
+    first.qInner = n > 1 ? FA[1] : first.Q;
+    last.qInner = n > 1 ? FA[static_cast<std::size_t>(n - 1)] : last.Q;
+    const EdgeFlux up = bounds_[0]->flux(first);
+    const EdgeFlux down = bounds_[1]->flux(last);
     FA[0] = up.A;
     FQ[0] = up.Q;
     FA[static_cast<std::size_t>(n)] = down.A;
@@ -167,8 +172,9 @@ void Hydraulics::explicitStep(double dt) {
             A = 0.0;
             s.secNew[k] = e.section->state(0.0);
         }
-        // Pressure and bed slope from the old levels, so that the sum over the
-        // chain telescopes to the ends (the pressure is conserved).
+        // Pressure and bed slope from the old state, so that the sum over the
+        // chain telescopes to the ends (the pressure is conserved: shocks run
+        // at their speed).
         double xu, xd;
         const double zu = neighbourLevel(s.sec, s.Q, i, 0, xu);
         const double zd = neighbourLevel(s.sec, s.Q, i, 1, xd);
@@ -176,18 +182,31 @@ void Hydraulics::explicitStep(double dt) {
         if (std::fabs(zd - zu) >= 1e-9 && xd != xu) S = g_ * s.sec[k].reducedArea * (zd - zu) / std::fabs(xd - xu);
         Q -= dt * S;
         s.bedForce[k] = S * L;
-        // Semi-implicit friction.
+        // Semi-implicit friction of the discharge that crosses the element
+        // (Qnum of the last step): the linear part in the element's Q stays
+        // implicit, the difference to Qnum is deferred. In steady flow the
+        // friction is that of the true discharge, not of the element value,
+        // which differs from it by the Roe dissipation.
         const Flumaris::SectionState& ns = s.secNew[k];
         s.frictionForce[k] = 0.0;
         if (ns.K > 0.0 && ns.reducedArea > 0.0) {
-            const double Qf = Q / (1.0 + dt * g_ * ns.reducedArea * std::fabs(s.Q[k]) / (ns.K * ns.K));
+            const double c = dt * g_ * ns.reducedArea / (ns.K * ns.K), qo = s.Q[k], qn = s.Qnum[k];
+            const double Qf = (Q - c * (qn * std::fabs(qn) - qo * std::fabs(qo))) / (1.0 + c * std::fabs(qo));
             s.frictionForce[k] = (Q - Qf) * L / dt;
             Q = Qf;
         }
         double qnum = e.boundary ? (k == 0 ? s.FA[1] : s.FA[k]) : (e.halfUp * s.FA[k] + e.halfDown * s.FA[k + 1]) / L;
         if (n == 1) qnum = 0.5 * (s.FA[0] + s.FA[1]);
         if (ns.reducedArea <= 0.0) Q = qnum = 0.0;
-        (void)hmin;
+        // A film thinner than kFilm hmin: the velocity of Kurganov & Petrova
+        // (2007), u = sqrt(2) h q / sqrt(h^4 + max(h^4, e^4)), which equals
+        // q / h above the film depth e and tends to 0 with h, so that momentum
+        // arriving with little water cannot make a film race ahead.
+        const double hf = ns.meanDepth, film = kFilm * hmin;
+        if (ns.reducedArea > 0.0 && hf < film) {
+            const double h4 = hf * hf * hf * hf;
+            Q *= std::sqrt(2.0) * hf * hf / std::sqrt(h4 + std::max(h4, film * film * film * film));
+        }
         s.Anew[k] = A;
         s.Qnew[k] = Q;
         s.Qnum[k] = qnum;

@@ -48,9 +48,13 @@ void ImplicitStep::balanceTerms(const std::vector<double>& A, const std::vector<
         const double zd = h_.neighbourLevel(sec, Q, i, 1, xd);
         double bed = 0.0;
         if (std::fabs(zd - zu) >= 1e-9 && xd != xu) bed = g * sec[k].reducedArea * (zd - zu) / std::fabs(xd - xu) * L;
+        // The friction of the discharge that crosses the element, as in the explicit step.
+        const Element& e = h_.grid().elements()[k];
+        double qn = (e.halfUp * FA_[k] + e.halfDown * FA_[k + 1]) / L;
+        if (n_ > 1 && e.boundary) qn = k == 0 ? FA_[1] : FA_[k];
         double friction = 0.0;
         if (A[k] > 0.0 && sec[k].z - h_.zBed(i) > hmin && sec[k].K > 0.0)
-            friction = g * sec[k].reducedArea * Q[k] * std::fabs(Q[k]) / (sec[k].K * sec[k].K) * L;
+            friction = g * sec[k].reducedArea * qn * std::fabs(qn) / (sec[k].K * sec[k].K) * L;
         momentum[k] = FQ_[k + 1] - FQ_[k] + bed + friction;
     }
 }
