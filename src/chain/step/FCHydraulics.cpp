@@ -19,6 +19,8 @@ namespace FlumChain {
 namespace {
 constexpr double kMinTimeStep = 1e-12;
 constexpr double kFilm = 10.0;
+// Below this many elements a parallel loop costs more in its barrier than it saves.
+constexpr long kParallelMin = 2048;
 }
 
 Hydraulics::Hydraulics(const Grid& grid, const SolverSettings& settings)
@@ -67,7 +69,7 @@ void Hydraulics::setState(const std::vector<double>& A, const std::vector<double
 
 void Hydraulics::refreshSections() {
     const long n = static_cast<long>(state_.size());
-#pragma omp parallel for schedule(static)
+#pragma omp parallel for schedule(static) if (n >= kParallelMin)
     for (long i = 0; i < n; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
         state_.sec[k] = grid_.elements()[k].section->state(state_.A[k]);
@@ -102,7 +104,7 @@ void Hydraulics::computeFluxes(const std::vector<double>& A, const std::vector<d
         const std::size_t k = static_cast<std::size_t>(i);
         return cellValues(A[k], Q[k], sec[k], zBed_[k]);
     };
-#pragma omp parallel for schedule(static)
+#pragma omp parallel for schedule(static) if (n >= kParallelMin)
     for (long k = 1; k < n; ++k) {
         const CellValues L = cell(k - 1), R = cell(k);
         const InnerStructure* s = structureOfEdge_[static_cast<std::size_t>(k)];
@@ -158,7 +160,7 @@ void Hydraulics::explicitStep(double dt) {
     computeFluxes(s.A, s.Q, s.sec, s.FA, s.FQ);
     const long n = static_cast<long>(s.size());
     const double hmin = settings_.hmin;
-#pragma omp parallel for schedule(static)
+#pragma omp parallel for schedule(static) if (n >= kParallelMin)
     for (long i = 0; i < n; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
         const Element& e = grid_.elements()[k];
@@ -226,7 +228,7 @@ double Hydraulics::stableTimeStep() {
     double best = std::numeric_limits<double>::infinity();
     long where = -1;
     // Per-thread minima merged by (dt, element): the same answer for any thread count.
-#pragma omp parallel
+#pragma omp parallel if (n >= kParallelMin)
     {
         double mine = std::numeric_limits<double>::infinity();
         long at = -1;

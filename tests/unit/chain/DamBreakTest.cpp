@@ -18,10 +18,10 @@ namespace {
 constexpr int kCells = 1001;      // dx = 1 m
 constexpr double kDam = 500.5;    // between elements 500 and 501
 
-Channel flatChannel() {
+Channel flatChannel(int n = kCells) {
     ChannelSpec spec;
     spec.shape = rectangle(1.0, 3.0);
-    spec.n = kCells;
+    spec.n = n;
     spec.dx = 1.0;
     spec.strickler = 0.0;  // no friction
     spec.mode = Flumaris::SectionMode::Table;
@@ -30,8 +30,9 @@ Channel flatChannel() {
 
 std::unique_ptr<Hydraulics> damBreak(const Channel& c, double hLeft, double hRight) {
     auto h = std::make_unique<Hydraulics>(c.grid(), explicitSettings(0.9));
-    std::vector<double> A(kCells), Q(kCells, 0.0);
-    for (int k = 0; k < kCells; ++k) A[static_cast<std::size_t>(k)] = k < kDam ? hLeft : hRight;
+    const int n = c.spec().n;
+    std::vector<double> A(static_cast<std::size_t>(n)), Q(static_cast<std::size_t>(n), 0.0);
+    for (int k = 0; k < n; ++k) A[static_cast<std::size_t>(k)] = k <= n / 2 ? hLeft : hRight;
     h->setState(A, Q);
     return h;
 }
@@ -94,13 +95,13 @@ TEST(DamBreak, StokerAndRitterAgainstTheExactSolutions) {
 }
 
 TEST(DamBreak, ClosedChainKeepsItsVolumeAndThreadsGiveTheSameBits) {
-    const Channel c = flatChannel();
+    const Channel c = flatChannel(2049);  // long enough for the loops to run in parallel
     std::vector<std::vector<double>> result;
     for (int threads : {1, 2}) {
         omp_set_num_threads(threads);
         auto h = damBreak(c, 1.0, 0.3);  // walls at both ends: the waves reflect
         const double v0 = h->volume();
-        runTo(*h, 0.0, 400.0);
+        runTo(*h, 0.0, 300.0);
         EXPECT_NEAR(h->volume() / v0 - 1.0, 0.0, 1e-12);
         result.push_back(h->state().A);
         result.push_back(h->state().Q);

@@ -141,3 +141,90 @@ TEST(SteadyProfile, M1BackwaterOfRectangularAndTrapezoidalChannels) {
         EXPECT_NEAR(r.h->state().sec.back().z, r.channel.bed(100) + 3.0, 1e-9);
     }
 }
+
+namespace {
+
+// The reach of the M1 case with a structure at its downstream end, started
+// from the backwater curve below the level zStart.
+template <class T>
+Reach structureReach(const FlumChain::BoundarySettings& s, double zStart, const FlumChain::SolverSettings& set) {
+    ChannelSpec spec;
+    spec.shape = rectangle(10.0, 8.0);
+    spec.slope = kSlope;
+    spec.strickler = kStrickler;
+    spec.mode = Flumaris::SectionMode::Table;  // the structure laws read the element's level, however found
+    Reach r{Channel(spec), nullptr};
+    r.h = std::make_unique<Hydraulics>(r.channel.grid(), set);
+    auto in = boundary("hydrograph", End::Upstream);
+    in.serie = constant(kQ);
+    in.slope = kSlope;
+    r.h->setBoundary(std::make_unique<FlumChain::Hydrograph>(r.h->view(), in));
+    r.h->setBoundary(std::make_unique<T>(r.h->view(), s));
+    FlumChain::InitialSettings init;
+    init.kind = FlumChain::InitialKind::Backwater;
+    init.qOut = kQ;
+    init.wseOut = zStart;
+    FlumChain::applyInitialConditions(init, *r.h);
+    return r;
+}
+
+}  // namespace
+
+TEST(SteadyProfile, WeirHoldsThePoleniLevelAndGatePassesItsLaw) {
+    const double g = Flumaris::settings().gravity();
+    {
+        auto s = boundary("weir", End::Downstream);
+        const double crest = 100.0 - kSlope * 1000.0 + 2.0;
+        s.level = FlumChain::SeriesValue(crest);
+        s.width = FlumChain::SeriesValue(10.0);
+        Reach r = structureReach<FlumChain::Weir>(s, crest + 1.0, explicitSettings());
+        toSteadyState(*r.h, kQ, 1e-8, 4.0e4);
+        const double H = std::pow(kQ / (2.0 / 3.0 * 0.65 * 10.0 * std::sqrt(2.0 * g)), 2.0 / 3.0);
+        EXPECT_NEAR(r.h->state().sec.back().z, crest + H, 1e-7);
+    }
+    {
+        auto s = boundary("gate", End::Downstream);
+        const double bed = 100.0 - kSlope * 1000.0, a = 0.5;
+        s.width = FlumChain::SeriesValue(10.0);
+        s.gateElevation = FlumChain::SeriesValue(bed + a);
+        Reach r = structureReach<FlumChain::Gate>(s, bed + 2.0, explicitSettings());
+        toSteadyState(*r.h, kQ, 1e-8, 4.0e4);
+        // Henderson's free sluice flow with contraction 0.62 at the upstream depth y1.
+        const double y1 = r.h->state().sec.back().z - bed;
+        const double Cd = 0.62 / std::sqrt(1.0 + 0.62 * a / y1);
+        EXPECT_NEAR(10.0 * Cd * a * std::sqrt(2.0 * g * y1), kQ, 1e-7);
+        EXPECT_GT(y1, 4.0 * a);  // far above the opening: the gate, not the sill, controls
+    }
+}
+
+TEST(SteadyProfile, ImplicitAtCourantAboveTenReachesTheExplicitSteadyState) {
+    Reach ex = backwaterReach(rectangle(10.0, 8.0), 3.0, explicitSettings());
+    toSteadyState(*ex.h, kQ, 1e-10, 4.0e4);
+
+    FlumChain::SolverSettings set = explicitSettings();
+    set.scheme = FlumChain::Scheme::Implicit;
+    set.initialTimeStep = 30.0;
+    Reach im = backwaterReach(rectangle(10.0, 8.0), 3.0, set);
+    // the Courant number of the step, from the fastest element
+    double courant = 0.0;
+    for (std::size_t k = 0; k < im.h->state().size(); ++k) {
+        const auto& st = im.h->state().sec[k];
+        courant = std::max(courant, (std::fabs(im.h->state().Q[k] / st.reducedArea) +
+                                     std::sqrt(Flumaris::settings().gravity() * st.meanDepth)) * 30.0 / 10.0);
+    }
+    EXPECT_GT(courant, 10.0);
+    double t = 0.0;
+    int steps = 0;
+    for (; steps < 400 && !(steps > 0 && maxDischargeError(*im.h, kQ) < 1e-10); ++steps) {
+        const double dt = im.h->advance(t, im.h->stableTimeStep());
+        EXPECT_EQ(dt, 30.0);  // never reduced
+        EXPECT_TRUE(im.h->implicitStep()->unconverged().empty());
+        t += dt;
+    }
+    EXPECT_LT(maxDischargeError(*im.h, kQ), 1e-10);
+    double diff = 0.0;
+    for (std::size_t k = 0; k < ex.h->state().size(); ++k)
+        diff = std::max(diff, std::fabs(ex.h->state().sec[k].z - im.h->state().sec[k].z));
+    std::cout << "implicit: Courant " << courant << ", " << steps << " steps, |z_ex - z_im| max " << diff << " m\n";
+    EXPECT_LT(diff, 1e-7);
+}
