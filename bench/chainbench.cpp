@@ -1,5 +1,6 @@
-// Speed of the 1-D cross sections: building a long chain (sections, grid,
-// levels and tables) and evaluating one section from its table.
+// Speed of the 1-D chain: building a long chain (sections, grid, levels and
+// tables), evaluating one section from its table, and the explicit and
+// implicit steps (section-updates per second: elements times steps).
 //
 // The chain has 10,000 sections of 200 nodes: a 100 m wide valley with a
 // 5 m deep main channel and uneven forelands, the bed falling 1 m per km.
@@ -12,6 +13,11 @@
 
 #include "chain/FCGrid.h"
 #include "chain/FCInputTopo.h"
+#include "chain/boundary/FCBoundarySettings.h"
+#include "chain/boundary/FCHydrograph.h"
+#include "chain/boundary/FCZeroGradient.h"
+#include "chain/step/FCHydraulics.h"
+#include "physics/series/BoundarySerie.h"
 #include "physics/resistance/ResistanceFactory.h"
 
 namespace {
@@ -125,6 +131,68 @@ void StateFromArea(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(s.state(xs[i++ & 4095]));
 }
 BENCHMARK(StateFromArea);
+
+// A valley of n sections with 20 m of flowing water from an initial level,
+// a constant inflow and free outflow.
+struct Flood {
+    std::unique_ptr<Flumaris::ResistanceCalc> law = strickler();
+    MemoryTopo topo;
+    std::unique_ptr<FlumChain::Grid> grid;
+    std::unique_ptr<FlumChain::Hydraulics> h;
+
+    Flood(int n, FlumChain::Scheme scheme) {
+        std::vector<std::string> order;
+        std::mt19937 rng(4);
+        topo.sections_.reserve(static_cast<std::size_t>(n));
+        for (int k = 0; k < n; ++k) {
+            topo.sections_.push_back(valleySection(k, valleyProfile(k, rng), *law));
+            order.push_back("cs" + std::to_string(k));
+        }
+        grid = std::make_unique<FlumChain::Grid>(topo, order);
+        FlumChain::SolverSettings s;
+        s.hmin = 1e-4;
+        s.cfl = 0.9;
+        s.maxTimeStep = 100.0;
+        s.initialTimeStep = 60.0;
+        s.scheme = scheme;
+        s.truncationArea = s.truncationDischarge = 1e-3;
+        s.tryLimit = 5;
+        s.timeStepReduction = 0.2;
+        h = std::make_unique<FlumChain::Hydraulics>(*grid, s);
+        FlumChain::BoundarySettings in;
+        in.name = "in";
+        in.end = FlumChain::End::Upstream;
+        in.slope = 0.001;
+        in.precision = 1e-4;
+        in.iterations = 100;
+        in.serie = std::make_shared<const Flumaris::BoundarySerie>(
+            std::vector<Flumaris::BoundarySerie::Pair>{{0.0, 150.0}, {1e9, 150.0}});
+        h->setBoundary(std::make_unique<FlumChain::Hydrograph>(h->view(), in));
+        FlumChain::BoundarySettings out = in;
+        out.end = FlumChain::End::Downstream;
+        h->setBoundary(std::make_unique<FlumChain::ZeroGradient>(h->view(), out));
+        std::vector<double> A(static_cast<std::size_t>(n)), Q(static_cast<std::size_t>(n), 100.0);
+        for (int k = 0; k < n; ++k) {
+            const Flumaris::CrossSection& cs = *grid->elements()[static_cast<std::size_t>(k)].section;
+            A[static_cast<std::size_t>(k)] = cs.area(cs.ground() + 2.0);
+        }
+        h->setState(A, Q);
+    }
+};
+
+void Step(benchmark::State& state, FlumChain::Scheme scheme) {
+    const int n = static_cast<int>(state.range(0));
+    Flood f(n, scheme);
+    double t = 0.0;
+    for (auto _ : state) t += f.h->advance(t, f.h->stableTimeStep());
+    state.SetItemsProcessed(state.iterations() * n);
+    state.counters["section-updates/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * n, benchmark::Counter::kIsRate);
+}
+void ExplicitStep(benchmark::State& state) { Step(state, FlumChain::Scheme::Explicit); }
+void ImplicitStep(benchmark::State& state) { Step(state, FlumChain::Scheme::Implicit); }
+BENCHMARK(ExplicitStep)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ImplicitStep)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 }  // namespace
 

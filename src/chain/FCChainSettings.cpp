@@ -65,4 +65,44 @@ Flumaris::SectionComputation sectionComputationFromHydraulics(const FLUMparse::I
     return c;
 }
 
+SolverSettings SolverSettings::fromBlocks(const FLUMparse::InputBlock& hydraulics,
+                                          const FLUMparse::InputBlock& timestep) {
+    static constexpr std::pair<const char*, RiemannSolver> kSolvers[] = {{"roe", RiemannSolver::Roe},
+                                                                         {"upwind", RiemannSolver::Upwind}};
+    static constexpr std::pair<const char*, Scheme> kSchemes[] = {{"explicit", Scheme::Explicit},
+                                                                  {"implicit", Scheme::Implicit}};
+    const FLUMparse::InputBlock& p = hydraulics.childOrDefaults("PARAMETER");
+    SolverSettings s;
+    s.hmin = p.getTag("minimum_water_depth").asDouble();
+    s.stretchBoundary = p.getTag("stretch_boundary_elem").asBool();
+    s.riemann = FLUMparse::wordToEnum(p.getTag("riemann_solver"), kSolvers);
+    s.scheme = FLUMparse::wordToEnum(p.getTag("simulation_scheme"), kSchemes);
+    s.theta = p.getTag("theta").asDouble();
+    s.truncationArea = p.getTag("truncation_interval_area").asDouble();
+    s.truncationDischarge = p.getTag("truncation_interval_discharge").asDouble();
+    s.iterationNumber = p.getTag("iteration_number").asInt();
+    s.tryLimit = p.getTag("try_limit").asInt();
+    s.timeStepReduction = p.getTag("time_step_reduction").asDouble();
+    s.cfl = timestep.getTag("CFL").asDouble();
+    s.maxTimeStep = timestep.getTag("maximum_time_step").asDouble();
+    s.initialTimeStep = timestep.getTag("initial_time_step").asDouble();
+    return s;
+}
+
+InitialSettings InitialSettings::fromHydraulics(const FLUMparse::InputBlock& hydraulics) {
+    static constexpr std::pair<const char*, InitialKind> kKinds[] = {
+        {"dry", InitialKind::Dry}, {"continue", InitialKind::Continue}, {"backwater", InitialKind::Backwater}};
+    const FLUMparse::InputBlock& b = hydraulics.childOrDefaults("INITIAL");
+    InitialSettings s;
+    const std::string type = b.getTag("type").asString();
+    bool known = false;
+    for (const auto& k : kKinds) known = known || type == k.first;
+    if (!known) fatal("Unknwon type of initial condition.\nProgram cannot continue!");
+    s.kind = FLUMparse::wordToEnum(b.getTag("type"), kKinds);
+    if (b.isSet("file")) s.file = FLUMparse::resolveInputPath(b.getTag("file").asString());
+    if (b.isSet("q_out")) s.qOut = b.getTag("q_out").asDouble();
+    if (b.isSet("WSE_out")) s.wseOut = b.getTag("WSE_out").asDouble();
+    return s;
+}
+
 }  // namespace FlumChain

@@ -20,7 +20,6 @@ struct Element {
     double length = 0.0;    // [m]
     bool boundary = false;  // first or last element
     int edges[2] = {-1, -1};  // upstream, downstream
-    Flumaris::SectionState state;
 
     void addEdge(int edge);
 };

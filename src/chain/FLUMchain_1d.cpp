@@ -3,6 +3,9 @@
 #include "chain/FCGrid.h"
 #include "chain/FCInputTopoFMG.h"
 #include "chain/FCSectionFiles.h"
+#include "chain/boundary/FCBoundaryFactory.h"
+#include "chain/step/FCHydraulics.h"
+#include "chain/step/FCInitialConditions.h"
 #include "core/FlumPath.h"
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
@@ -44,20 +47,28 @@ FLUMchain_1d::FLUMchain_1d(const FLUMparse::InputBlock& block)
     grid_ = std::make_unique<Grid>(*topo_, geometry.order);
     if (computation.mode == Flumaris::SectionMode::Table) writeTablesFile(*grid_, outputPrefix_);
     if (geometry.dump) dumpSections(*grid_, Flumaris::settings().projectDirectory_);
-    for (Element& e : grid_->elements()) e.state = e.section->state(0.0);
+
+    const SolverSettings solver = SolverSettings::fromBlocks(hydraulics, ts);
+    hyd_ = std::make_unique<Hydraulics>(*grid_, solver);
+    createFluxObjects(hydraulics, *hyd_);
+    const double restartTime = applyInitialConditions(InitialSettings::fromHydraulics(hydraulics), *hyd_);
+    if (start < 0.0 && restartTime >= 0.0) time_ = startTime_ = restartTime;
+    if (solver.scheme == Scheme::Implicit) {
+        const std::string log = Flumaris::joinPath(Flumaris::settings().projectDirectory_, "implicit_log");
+        implicitLog_.open(log);
+        if (!implicitLog_) fatal("The implicit log '" + log + "' could not be opened.");
+        hyd_->setImplicitLog(&implicitLog_);
+    }
 }
 
 FLUMchain_1d::~FLUMchain_1d() = default;
 
-void FLUMchain_1d::solverMissing() const {
-    fatal("Error: The 1-D hydrodynamic solver is not built yet.\nThe subdomain '" + getName() +
-          "' (block FLUMCHAIN_1D) has read its geometry and built its grid and cross-section tables, but it cannot "
-          "advance in time with this version of FLUMARIS.\nUse -t to check the command file, or compute the reach "
-          "with a FLUMPLANE_2D subdomain.");
+void FLUMchain_1d::prepareRun() { dt_ = hyd_->stableTimeStep(); }
+
+void FLUMchain_1d::advance(double dt) {
+    const double taken = hyd_->advance(time_, dt);
+    time_ = landing() && taken == dt ? landing_ : time_ + taken;
+    dt_ = hyd_->stableTimeStep();
 }
-
-void FLUMchain_1d::advance(double) { solverMissing(); }
-
-void FLUMchain_1d::runTo(double) { solverMissing(); }
 
 }  // namespace FlumChain

@@ -1,7 +1,8 @@
 #pragma once
 // The 1-D subdomain: a chain of cross sections read from an FMG file. It reads
-// its geometry, builds its grid and section tables and writes the section
-// files; the hydrodynamic solver is not part of it yet, so it cannot advance.
+// its geometry, builds its grid and section tables, writes the section files
+// and advances the water with the explicit or the implicit scheme.
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -19,29 +20,30 @@ namespace FlumChain {
 
 class Grid;
 class InputTopoFMG;
+class Hydraulics;
 
 class FLUMchain_1d final : public Flumaris::SubDomain {
 public:
     explicit FLUMchain_1d(const FLUMparse::InputBlock& block);
     ~FLUMchain_1d() override;
 
-    void prepareRun() override {}
-    // Both stop: there is no 1-D solver yet.
+    void prepareRun() override;
     void advance(double dt) override;
-    void runTo(double t) override;
     void finalize(double) override {}
 
     const Grid& grid() const { return *grid_; }
     const InputTopoFMG& topography() const { return *topo_; }
+    const Hydraulics& hydraulics() const { return *hyd_; }
 
 private:
-    [[noreturn]] void solverMissing() const;
 
     std::string outputPrefix_;
     FrictionSettings friction_;
     std::unique_ptr<Flumaris::ResistanceCalc> law_;
     std::unique_ptr<InputTopoFMG> topo_;
     std::unique_ptr<Grid> grid_;
+    std::unique_ptr<Hydraulics> hyd_;
+    std::ofstream implicitLog_;
 };
 
 }  // namespace FlumChain

@@ -7,7 +7,7 @@
 #include "core/MessageService.h"
 #include "plane/FPPlaneView.h"
 #include "plane/boundary/FPBoundary.h"
-#include "plane/boundary/FPGateLaw.h"
+#include "physics/gate/GateLaw.h"
 #include "plane/flux/FPExact.h"
 #include "plane/step/FPEdgeSweep.h"
 
@@ -234,7 +234,7 @@ void InnerBoundary::computeFluxes(double, double) {
         if (kind_ == Kind::Weir) {
             if (zUp > level_) q = weir_.discharge(level_, zUp, zDown, zBed, 0.1 * hmin_);
         } else {
-            q = gateDischarge(level_, zUp, zDown, grid_.edgeZmean_[iUp], settings_.my, g_);
+            q = Flumaris::gateDischarge(level_, zUp, zDown, grid_.edgeZmean_[iUp], settings_.my, g_);
         }
         q = limit(eUp, q * grid_.edgeLength_[iUp]);
         if (q <= 0.0) {

@@ -7,7 +7,7 @@
 // twice, whose edges then leave the interior Riemann sweep.
 //
 // Kinds: weir (crest series, flow towards the lower side with submergence),
-// gate (gate level series, FPGateLaw.h, momentum of the re-entering flow times
+// gate (gate level series, physics/gate/GateLaw.h, momentum of the re-entering flow times
 // momentum_factor), hqrelation (table of upstream level and discharge, flow
 // from string 1 to string 2 only), exact (the exact Riemann flux between the
 // two elements across the pair) and dummy (no flux).

@@ -4,7 +4,7 @@
 
 #include "core/MessageService.h"
 #include "plane/FPPlaneView.h"
-#include "plane/boundary/FPGateLaw.h"
+#include "physics/gate/GateLaw.h"
 
 namespace FlumPlane {
 
@@ -56,7 +56,7 @@ void StructureBnd::computeFluxes(double, double) {
         if (kind_ == Kind::Weir) {
             if (W > zs_) q = weir_.freeDischarge(zs_, W, std::min(grid_.elemZb_[e], zs_));
         } else {
-            q = gateDischarge(zs_, W, -1.0e300, grid_.edgeZmean_[i], my_, g_);
+            q = Flumaris::gateDischarge(zs_, W, -1.0e300, grid_.edgeZmean_[i], my_, g_);
         }
         q = limitOutflow(i, q * grid_.edgeLength_[i], dt_);
         store(i, q > 0.0 ? structureFlux(grid_, i, W, q, 1.0, g_) : wall(i));

@@ -1,6 +1,6 @@
 #pragma once
 // Outflow over a weir (crest level series, Poleni law of WeirCalc) or under a
-// gate (gate level series, FPGateLaw.h) at the mesh boundary. Each edge whose
+// gate (gate level series, physics/gate/GateLaw.h) at the mesh boundary. Each edge whose
 // wet element stands above the crest (or sill) passes q(L) L out of the mesh,
 // at most the element's water per step; the rest of the edge is a wall. The
 // tailwater is free (below the crest).

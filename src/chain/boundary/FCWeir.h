@@ -1,0 +1,22 @@
+#pragma once
+// Free overflow of a weir at the end of the chain (WeirCalc, Poleni):
+// Q = b q(H), H = z - w, momentum Q^2 / A_w over the crest, A_w = b H + H^2 / m.
+#include "chain/boundary/FCBoundary.h"
+#include "chain/boundary/FCBoundarySettings.h"
+#include "physics/weir/WeirCalc.h"
+
+namespace FlumChain {
+
+class Weir final : public Boundary {
+public:
+    Weir(const ChainView& view, const BoundarySettings& s);
+    void update(double t, double dt) override;
+    EdgeFlux flux(const CellValues& e) const override;
+
+private:
+    BoundarySettings s_;
+    Flumaris::WeirCalc calc_;
+    double crest_ = 0.0, width_ = 0.0;
+};
+
+}  // namespace FlumChain
