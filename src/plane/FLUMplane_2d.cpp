@@ -267,7 +267,7 @@ void FLUMplane_2d::updateFriction() {
 }
 
 double FLUMplane_2d::computeTimeStep() {
-    return timeStep_->compute(grid_, state_, eulerSettings_.hmin, euler_->gravity());
+    return timeStep_->compute(grid_, state_, eulerSettings_.hmin, euler_->gravity(), euler_->wetBlocks());
 }
 
 void FLUMplane_2d::prepareRun() {

@@ -5,6 +5,7 @@
 #include "plane/flux/FPEdgeKernels.h"
 #include "plane/mesh/FPGrid.h"
 #include "plane/step/FPState.h"
+#include "plane/step/FPWetBlocks.h"
 
 namespace FlumPlane {
 
@@ -33,20 +34,30 @@ inline void storeFlux(FPState& s, int i, const EdgeFlux& F) {
     s.fluxMomY_[i] = F.momY;
 }
 
-// Riemann fluxes of all interior edges.
+// Riemann fluxes of the interior edges: all of them, or the chunks that
+// `blocks` visits in this step (every other edge holds 0 already).
 template <class Solver>
 void computeInteriorFluxes(const Solver& solver, const Grid& grid, FPState& state,
-                           double hmin, bool dynamicDepth) {
+                           double hmin, bool dynamicDepth, const WetBlocks* blocks = nullptr) {
     const int* edges = grid.interiorEdges_.data();
     const int n = static_cast<int>(grid.interiorEdges_.size());
-#pragma omp parallel for schedule(static)
-    for (int k = 0; k < n; ++k) {
+    auto one = [&](int k) {
         const int i = edges[k];
         const ElementSide left = elementSide(state, grid.edgeLeft_[i]);
         const ElementSide right = elementSide(state, grid.edgeRight_[i]);
         storeFlux(state, i,
                   interiorEdgeFlux(solver, edgeGeometry(grid, i), left, right, hmin, dynamicDepth));
+    };
+    if (blocks) {
+        const std::vector<int>& chunks = blocks->stepChunks();
+        const int nc = static_cast<int>(chunks.size());
+#pragma omp parallel for schedule(static)
+        for (int j = 0; j < nc; ++j)
+            for (int k = blocks->chunkBegin(chunks[j]); k < blocks->chunkEnd(chunks[j]); ++k) one(k);
+        return;
     }
+#pragma omp parallel for schedule(static)
+    for (int k = 0; k < n; ++k) one(k);
 }
 
 // Edges of type EdgeWall: no mass flux, hydrostatic pressure at the level of

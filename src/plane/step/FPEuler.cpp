@@ -24,14 +24,23 @@ Euler::Euler(const Grid& grid, FPState& state, const EulerSettings& settings)
         turbulence_ = std::make_unique<AlgebraicTurbulence>(grid, settings_.turbulenceSettings);
 }
 
+const WetBlocks* Euler::wetBlocks() {
+    // Eddy viscosity reaches past the wet elements' neighbours: turbulence visits everything.
+    if (turbulence_) return nullptr;
+    if (!blocks_.built()) blocks_.build(grid_, state_, settings_.hmin);
+    return &blocks_;
+}
+
 void Euler::computeFluxes() {
     RiemannSolverSettings rs;
     rs.kind = settings_.solver;
     rs.gravity = g_;
     rs.hmin = settings_.hmin;
     rs.tolerance = settings_.riemannTolerance;
+    const WetBlocks* blocks = wetBlocks();
+    if (blocks) blocks_.beginStep();
     withRiemannSolver(rs, [&](const auto& solver) {
-        computeInteriorFluxes(solver, grid_, state_, settings_.hmin, settings_.dynamicDepth);
+        computeInteriorFluxes(solver, grid_, state_, settings_.hmin, settings_.dynamicDepth, blocks);
     });
     computeWallFluxes(grid_, state_, settings_.hmin, g_);
     if (turbulence_) {
@@ -55,12 +64,13 @@ void Euler::updateElements(double dt) {
     int cutElement = INT_MAX;
     double cutSpeed = 0.0;
 
+    const std::vector<int>* visit = visitedBlocks();
+    const int nv = visit ? static_cast<int>(visit->size()) : 0;
 #pragma omp parallel reduction(min : depthNaN, velocityNaN)
     {
         ElementBed scratch;  // refilled per partly wet element; no record copied per element
         GridBed bed(grid, scratch);
-#pragma omp for schedule(static)
-        for (int e = 0; e < ne; ++e) {
+        auto updateOne = [&](int e) {
             const bool dry = s.h_[e] <= p.hmin;
             ElementInput in;
             Inflow diffusion;
@@ -102,6 +112,16 @@ void Euler::updateElements(double dt) {
                     cutSpeed = r.cutSpeed;
                 }
             }
+        };
+        if (visit) {
+#pragma omp for schedule(static)
+            for (int k = 0; k < nv; ++k) {
+                const int b = (*visit)[k];
+                for (int e = blocks_.blockBegin(b); e < blocks_.blockEnd(b); ++e) updateOne(e);
+            }
+        } else {
+#pragma omp for schedule(static)
+            for (int e = 0; e < ne; ++e) updateOne(e);
         }
     }
 
@@ -139,9 +159,20 @@ void Euler::correctNegativeDepths(double dt) {
     // Negative depths are rare: find the first in parallel, then repair in
     // element order on one thread, since a repair changes its neighbours.
     int first = ne;
+    const std::vector<int>* visit = visitedBlocks();
+    if (visit) {
+        const int nv = static_cast<int>(visit->size());
 #pragma omp parallel for schedule(static) reduction(min : first)
-    for (int e = 0; e < ne; ++e)
-        if (hNew[e] < 0.0 && e < first) first = e;
+        for (int k = 0; k < nv; ++k) {
+            const int b = (*visit)[k];
+            for (int e = blocks_.blockBegin(b); e < blocks_.blockEnd(b); ++e)
+                if (hNew[e] < 0.0 && e < first) first = e;
+        }
+    } else {
+#pragma omp parallel for schedule(static) reduction(min : first)
+        for (int e = 0; e < ne; ++e)
+            if (hNew[e] < 0.0 && e < first) first = e;
+    }
     for (int e = first; e < ne; ++e)
         if (state_.hNew_[e] < 0.0) collectFromNeighbours(e, dt);
 }
@@ -203,10 +234,22 @@ void Euler::commit() {
     s.u_.swap(s.uNew_);
     s.v_.swap(s.vNew_);
     s.wseOld_.swap(s.wse_);
-#pragma omp parallel for schedule(static)
-    for (int e = 0; e < ne; ++e) {
+    auto commitOne = [&](int e) {
         s.speed_[e] = std::sqrt(s.u_[e] * s.u_[e] + s.v_[e] * s.v_[e]);
         s.wse_[e] = s.h_[e] + grid.elemZb_[e];
+    };
+    // An element left out holds the same values in both buffers (see WetBlocks).
+    if (const std::vector<int>* visit = visitedBlocks()) {
+        const int nv = static_cast<int>(visit->size());
+#pragma omp parallel for schedule(static)
+        for (int k = 0; k < nv; ++k) {
+            const int b = (*visit)[k];
+            for (int e = blocks_.blockBegin(b); e < blocks_.blockEnd(b); ++e) commitOne(e);
+        }
+        blocks_.afterCommit(grid, s);
+    } else {
+#pragma omp parallel for schedule(static)
+        for (int e = 0; e < ne; ++e) commitOne(e);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "plane/step/FPElementKernels.h"
 #include "plane/step/FPState.h"
 #include "plane/step/FPTurbulence.h"
+#include "plane/step/FPWetBlocks.h"
 
 #include <memory>
 
@@ -102,12 +103,23 @@ public:
     // The four above in order.
     void step(double dt);
 
+    // The parts of the mesh the sweeps visit, built from the state on first
+    // use; nullptr when every sweep visits everything.
+    const WetBlocks* wetBlocks();
+    // Whoever changes the state outside the step calls this: the next two
+    // steps visit everything and the counts are rebuilt.
+    void resetWetBlocks() { blocks_ = WetBlocks{}; }
+
     const EulerSettings& settings() const { return settings_; }
     double gravity() const { return g_; }
 
 private:
     void reportFailure(int depthNaN, int velocityNaN) const;
     void collectFromNeighbours(int e, double dt);
+    // Element blocks of the step under way, nullptr for all elements.
+    const std::vector<int>* visitedBlocks() const {
+        return !turbulence_ && blocks_.built() ? &blocks_.stepBlocks() : nullptr;
+    }
 
     const Grid& grid_;
     FPState& state_;
@@ -115,6 +127,7 @@ private:
     double g_;
     bool speedWarningShown_ = false;
     std::unique_ptr<AlgebraicTurbulence> turbulence_;
+    WetBlocks blocks_;
 };
 
 }  // namespace FlumPlane

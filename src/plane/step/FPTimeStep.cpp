@@ -24,7 +24,8 @@ struct Candidate {
 
 }  // namespace
 
-double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double g) {
+double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double g,
+                         const WetBlocks* blocks) {
     const double start = first_ ? settings_.initial : settings_.maximum;
     const double wet = hmin + 1.0e-15;
     const double cfl = settings_.cfl;
@@ -34,25 +35,47 @@ double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double
     celerity_.resize(static_cast<std::size_t>(grid.numElements()));
     double* c = celerity_.data();
     const int ne = grid.numElements();
+    const int* interior = grid.interiorEdges_.data();
+    const int nb = blocks ? static_cast<int>(blocks->neededBlocks().size()) : 0;
+    const int nc = blocks ? static_cast<int>(blocks->neededChunks().size()) : 0;
+    const int no = blocks ? static_cast<int>(blocks->otherEdges().size()) : 0;
+
+    auto offerEdge = [&](Candidate& local, int i) {
+        const int l = grid.edgeLeft_[i];
+        const int r = grid.edgeRight_[i];
+        const bool wetL = s.h_[l] > wet;
+        const bool wetR = r >= 0 && s.h_[r] > wet;
+        if (!wetL && !wetR) return;
+        const double nx = grid.edgeNx_[i], ny = grid.edgeNy_[i];
+        double lambda = std::fabs(s.u_[l] * nx + s.v_[l] * ny) + c[l];
+        if (r >= 0) lambda = std::fmax(lambda, std::fabs(s.u_[r] * nx + s.v_[r] * ny) + c[r]);
+        const double perLength = cfl / (grid.edgeLength_[i] * lambda);
+        local.offer(grid.elemArea_[l] * perLength, l);
+        if (r >= 0) local.offer(grid.elemArea_[r] * perLength, r);
+    };
 
 #pragma omp parallel
     {
-#pragma omp for schedule(static)
-        for (int e = 0; e < ne; ++e) c[e] = stepCelerity(s.h_[e], g, ts);
         Candidate local{start, -1};
+        if (blocks) {
+            // Every element next to a wet one lies in a needed block.
+#pragma omp for schedule(static)
+            for (int k = 0; k < nb; ++k) {
+                const int b = blocks->neededBlocks()[k];
+                for (int e = blocks->blockBegin(b); e < blocks->blockEnd(b); ++e) c[e] = stepCelerity(s.h_[e], g, ts);
+            }
 #pragma omp for schedule(static) nowait
-        for (int i = 0; i < ni; ++i) {
-            const int l = grid.edgeLeft_[i];
-            const int r = grid.edgeRight_[i];
-            const bool wetL = s.h_[l] > wet;
-            const bool wetR = r >= 0 && s.h_[r] > wet;
-            if (!wetL && !wetR) continue;
-            const double nx = grid.edgeNx_[i], ny = grid.edgeNy_[i];
-            double lambda = std::fabs(s.u_[l] * nx + s.v_[l] * ny) + c[l];
-            if (r >= 0) lambda = std::fmax(lambda, std::fabs(s.u_[r] * nx + s.v_[r] * ny) + c[r]);
-            const double perLength = cfl / (grid.edgeLength_[i] * lambda);
-            local.offer(grid.elemArea_[l] * perLength, l);
-            if (r >= 0) local.offer(grid.elemArea_[r] * perLength, r);
+            for (int k = 0; k < nc; ++k) {
+                const int ch = blocks->neededChunks()[k];
+                for (int j = blocks->chunkBegin(ch); j < blocks->chunkEnd(ch); ++j) offerEdge(local, interior[j]);
+            }
+#pragma omp for schedule(static) nowait
+            for (int k = 0; k < no; ++k) offerEdge(local, blocks->otherEdges()[k]);
+        } else {
+#pragma omp for schedule(static)
+            for (int e = 0; e < ne; ++e) c[e] = stepCelerity(s.h_[e], g, ts);
+#pragma omp for schedule(static) nowait
+            for (int i = 0; i < ni; ++i) offerEdge(local, i);
         }
 #pragma omp critical(flum_plane_time_step)
         best.offer(local.dt, local.element);

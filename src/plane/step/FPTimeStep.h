@@ -8,6 +8,7 @@
 
 #include "plane/mesh/FPGrid.h"
 #include "plane/step/FPState.h"
+#include "plane/step/FPWetBlocks.h"
 
 namespace FlumPlane {
 
@@ -35,7 +36,10 @@ public:
 
     // Next step over the grid; the first call is bounded by the initial step,
     // later ones by the maximum. Warns once below the minimum step.
-    double compute(const Grid& grid, const FPState& state, double hmin, double g);
+    // With `blocks`, only the elements and interior edges it needs are looked
+    // at, which are all that can offer a step.
+    double compute(const Grid& grid, const FPState& state, double hmin, double g,
+                   const WetBlocks* blocks = nullptr);
 
     double timeStep() const { return dt_; }
     void setTimeStep(double dt) { dt_ = dt; }
