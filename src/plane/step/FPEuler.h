@@ -96,7 +96,8 @@ public:
     // New depths and velocities into the temporaries; a depth or velocity that
     // is not a number ends the run, the 200 m/s cut warns once.
     void updateElements(double dt);
-    // Takes water back from the neighbours that drained an element below zero.
+    // Takes water back from the neighbours that drained an element below zero
+    // (the elements the last updateElements left below zero).
     void correctNegativeDepths(double dt);
     // Temporaries become the state.
     void commit();
@@ -116,6 +117,8 @@ public:
 private:
     void reportFailure(int depthNaN, int velocityNaN) const;
     void collectFromNeighbours(int e, double dt);
+    // Speed and wse of element e after a repair changed its temporaries.
+    void refreshCommitValues(int e);
     // Element blocks of the step under way, nullptr for all elements.
     const std::vector<int>* visitedBlocks() const {
         return !turbulence_ && blocks_.built() ? &blocks_.stepBlocks() : nullptr;
@@ -128,6 +131,7 @@ private:
     bool speedWarningShown_ = false;
     std::unique_ptr<AlgebraicTurbulence> turbulence_;
     WetBlocks blocks_;
+    int firstNegative_ = 0;  // lowest element the last update left below zero
 };
 
 }  // namespace FlumPlane

@@ -32,14 +32,12 @@ double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double
     const TimeStepSettings& ts = settings_;
     const int ni = grid.numEdges();
     Candidate best{start, -1};
-    celerity_.resize(static_cast<std::size_t>(grid.numElements()));
-    double* c = celerity_.data();
-    const int ne = grid.numElements();
     const int* interior = grid.interiorEdges_.data();
-    const int nb = blocks ? static_cast<int>(blocks->neededBlocks().size()) : 0;
     const int nc = blocks ? static_cast<int>(blocks->neededChunks().size()) : 0;
     const int no = blocks ? static_cast<int>(blocks->otherEdges().size()) : 0;
 
+    // The celerity of a side is recomputed per edge rather than stored per
+    // element: a square root is cheaper than a second pass and its barrier.
     auto offerEdge = [&](Candidate& local, int i) {
         const int l = grid.edgeLeft_[i];
         const int r = grid.edgeRight_[i];
@@ -47,8 +45,9 @@ double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double
         const bool wetR = r >= 0 && s.h_[r] > wet;
         if (!wetL && !wetR) return;
         const double nx = grid.edgeNx_[i], ny = grid.edgeNy_[i];
-        double lambda = std::fabs(s.u_[l] * nx + s.v_[l] * ny) + c[l];
-        if (r >= 0) lambda = std::fmax(lambda, std::fabs(s.u_[r] * nx + s.v_[r] * ny) + c[r]);
+        double lambda = std::fabs(s.u_[l] * nx + s.v_[l] * ny) + stepCelerity(s.h_[l], g, ts);
+        if (r >= 0)
+            lambda = std::fmax(lambda, std::fabs(s.u_[r] * nx + s.v_[r] * ny) + stepCelerity(s.h_[r], g, ts));
         const double perLength = cfl / (grid.edgeLength_[i] * lambda);
         local.offer(grid.elemArea_[l] * perLength, l);
         if (r >= 0) local.offer(grid.elemArea_[r] * perLength, r);
@@ -58,12 +57,6 @@ double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double
     {
         Candidate local{start, -1};
         if (blocks) {
-            // Every element next to a wet one lies in a needed block.
-#pragma omp for schedule(static)
-            for (int k = 0; k < nb; ++k) {
-                const int b = blocks->neededBlocks()[k];
-                for (int e = blocks->blockBegin(b); e < blocks->blockEnd(b); ++e) c[e] = stepCelerity(s.h_[e], g, ts);
-            }
 #pragma omp for schedule(static) nowait
             for (int k = 0; k < nc; ++k) {
                 const int ch = blocks->neededChunks()[k];
@@ -72,8 +65,6 @@ double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double
 #pragma omp for schedule(static) nowait
             for (int k = 0; k < no; ++k) offerEdge(local, blocks->otherEdges()[k]);
         } else {
-#pragma omp for schedule(static)
-            for (int e = 0; e < ne; ++e) c[e] = stepCelerity(s.h_[e], g, ts);
 #pragma omp for schedule(static) nowait
             for (int i = 0; i < ni; ++i) offerEdge(local, i);
         }

@@ -54,7 +54,6 @@ private:
     int controlling_ = -1;
     bool first_ = true;
     bool minimumWarningShown_ = false;
-    std::vector<double> celerity_;  // per element, once per call instead of once per edge side
 };
 
 }  // namespace FlumPlane

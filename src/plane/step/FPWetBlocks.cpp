@@ -85,26 +85,14 @@ void WetBlocks::beginStep() {
     }
 }
 
-void WetBlocks::afterCommit(const Grid& grid, const FPState& s) {
-    const int n = static_cast<int>(stepBlocks_.size());
-    const double hmin = hmin_;
+void WetBlocks::countCrossings(const Grid& grid, const FPState& s) {
     const double* h = s.h_.data();
-    const unsigned char* wet = wet_.data();
-    unsigned char* crossed = blockCrossed_.data();
-#pragma omp parallel for schedule(static)
-    for (int k = 0; k < n; ++k) {
-        const int b = stepBlocks_[k];
-        unsigned char any = 0;
-        for (int e = blockBegin(b); e < blockEnd(b); ++e) any |= wet[e] ^ static_cast<unsigned char>(h[e] > hmin);
-        crossed[b] = any;
-    }
-    // Crossings are few: counting them on one thread keeps the counts simple.
     bool changed = false;
     for (const int b : stepBlocks_) {
-        if (!crossed[b]) continue;
+        if (!blockCrossed_[b]) continue;
         changed = true;
         for (int e = blockBegin(b); e < blockEnd(b); ++e) {
-            const unsigned char now = h[e] > hmin;
+            const unsigned char now = h[e] > hmin_;
             if (now == wet_[e]) continue;
             wet_[e] = now;
             crossing(grid, e, now ? +1 : -1);

@@ -34,9 +34,18 @@ public:
 
     // Blocks and chunks to visit in the coming step (needed now or last step).
     void beginStep();
-    // After the commit: counts for the new state. Only visited blocks can
-    // change, and only their elements are scanned.
-    void afterCommit(const Grid& grid, const FPState& state);
+    // Counts for the new state. Only visited blocks can change; the update
+    // scans each for crossings of the wet threshold (in parallel), and after
+    // the commit the crossings found are counted (on one thread).
+    void scanBlock(int b, const double* hNew) {
+        unsigned char any = 0;
+        for (int e = blockBegin(b); e < blockEnd(b); ++e)
+            any |= wet_[e] ^ static_cast<unsigned char>(hNew[e] > hmin_);
+        blockCrossed_[b] = any;
+    }
+    // A depth changed after the scan.
+    void markCrossed(int e) { blockCrossed_[e / kBlock] = 1; }
+    void countCrossings(const Grid& grid, const FPState& state);
 
     // Visited in the step under way.
     const std::vector<int>& stepBlocks() const { return stepBlocks_; }
