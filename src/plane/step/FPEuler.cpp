@@ -174,12 +174,16 @@ void Euler::collectFromNeighbours(int e, double dt) {
     const double A = grid.elemArea_[e];
     const std::string id = std::to_string(grid.elemId_[e]);
     double need = -s.hNew_[e] * A;
-    Flumaris::report(6, "**********\nelement #" + id + " with negativ water depth h=" +
-                            num(s.hNew_[e]) + " we need to collect " + num(need) +
-                            "[m3] from the neighbours!");
-    Flumaris::report(6, "looking for neighbouring elements that (1) took water out of our "
-                        "sink and (2) have some water left to fill our sink ...");
-    Flumaris::report(6, "ok, let's do the collection:");
+    // Repairs are frequent at wet/dry fronts; their story is formatted only for a log that shows it.
+    const bool tell = Flumaris::settings().logLevel_ >= 6;
+    if (tell) {
+        Flumaris::report(6, "**********\nelement #" + id + " with negativ water depth h=" +
+                                num(s.hNew_[e]) + " we need to collect " + num(need) +
+                                "[m3] from the neighbours!");
+        Flumaris::report(6, "looking for neighbouring elements that (1) took water out of our "
+                            "sink and (2) have some water left to fill our sink ...");
+        Flumaris::report(6, "ok, let's do the collection:");
+    }
     for (int k = 0; k < grid.elemNumNodes_[e] && need > 0.0; ++k) {
         const int slot = Grid::kMaxNodes * e + k;
         const int i = grid.elemEdges_[slot];
@@ -199,9 +203,10 @@ void Euler::collectFromNeighbours(int e, double dt) {
         }
         refreshCommitValues(nb);
         need -= take;
-        Flumaris::report(6, "\tfrom element #" + std::to_string(grid.elemId_[nb]) +
-                                " we take back " + num(take) +
-                                "[m3]...remaining volume to fill the sink: " + num(need));
+        if (tell)
+            Flumaris::report(6, "\tfrom element #" + std::to_string(grid.elemId_[nb]) +
+                                    " we take back " + num(take) +
+                                    "[m3]...remaining volume to fill the sink: " + num(need));
     }
     const double h = -need / A;
     if (h < -kTiny) {
