@@ -5,6 +5,10 @@
 set -euo pipefail
 build=$1
 shift
+# These machines are shared: a thread that spins at a barrier takes the core from
+# the thread it waits for, and a 2-thread step then costs several time slices.
+# Waiting threads sleep instead (for the lean kernel too), unless the caller chose.
+export OMP_WAIT_POLICY=${OMP_WAIT_POLICY:-passive}
 root=$(cd "$(dirname "$0")/.." && pwd)
 bench="$build/bench/flumbench"
 if [ ! -x "$bench" ]; then echo "bench: $bench is not built"; exit 1; fi
