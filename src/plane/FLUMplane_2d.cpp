@@ -269,6 +269,19 @@ void FLUMplane_2d::writeRestart() {
 
 void FLUMplane_2d::updateFriction() {
     const std::size_t n = frictionValue_.size();
+    // The law changes only wet elements, and all of them lie in the blocks the step visits.
+    if (const WetBlocks* blocks = euler_->wetBlocks()) {
+        const std::vector<int>& visit = blocks->stepBlocks();
+        const int nv = static_cast<int>(visit.size());
+#pragma omp parallel for schedule(static)
+        for (int k = 0; k < nv; ++k) {
+            const std::size_t b = static_cast<std::size_t>(blocks->blockBegin(visit[k]));
+            const std::size_t len = static_cast<std::size_t>(blocks->blockEnd(visit[k])) - b;
+            friction_->computeAll(std::span<const double>(frictionValue_.data() + b, len),
+                                  std::span<const double>(state_.h_.data() + b, len), 1.0, sqrtG_, eulerSettings_.hmin,
+                                  std::span<double>(state_.cf_.data() + b, len));
+        }
+    } else {
     // Each thread sweeps its own contiguous part: one element's value never depends on the split.
 #pragma omp parallel
     {
@@ -279,12 +292,13 @@ void FLUMplane_2d::updateFriction() {
                               std::span<const double>(state_.h_.data() + b, len), 1.0, sqrtG_, eulerSettings_.hmin,
                               std::span<double>(state_.cf_.data() + b, len));
     }
+    }
     if (wallFriction_)
         wallFriction_->apply(state_, frictionValue_, eulerSettings_.hmin, sqrtG_, std::span<double>(state_.cf_.data(), n));
 }
 
 double FLUMplane_2d::computeTimeStep() {
-    return timeStep_->compute(grid_, state_, eulerSettings_.hmin, euler_->gravity());
+    return timeStep_->compute(grid_, state_, eulerSettings_.hmin, euler_->gravity(), euler_->wetBlocks());
 }
 
 void FLUMplane_2d::prepareRun() {

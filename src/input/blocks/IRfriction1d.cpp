@@ -3,7 +3,7 @@
 namespace FLUMparse {
 
 IRfriction1d::IRfriction1d() : InputBlock("FRICTION") {
-    setDescription("Flow resistance of the 1-D subdomain.");
+    setDescription("Flow resistance of the 1-D subdomain: the law that turns the friction values of the cross-section slices into conveyance. The values themselves stand in the geometry file (per section and range); default_friction fills the slices without one.");
     setExample(
         "FRICTION {\n"
         "   type = strickler\n"

@@ -5,7 +5,7 @@
 namespace FLUMparse {
 
 IRsrc1d::IRsrc1d() : InputBlock("SOURCE") {
-    setDescription("Water sources and sinks of the 1-D subdomain.");
+    setDescription("Water sources and sinks of the 1-D subdomain: lateral inflows along the chain (tributaries, drains, pumps) given as discharge series, each acting on the elements it names. A negative discharge takes water out.");
     setExample(
         "SOURCE {\n"
         "   EXTERNAL_SOURCE {\n"

@@ -3,7 +3,7 @@
 namespace FLUMparse {
 
 IRtimestep1d::IRtimestep1d() : InputBlock("TIMESTEP") {
-    setDescription("Time stepping of the 1-D subdomain.");
+    setDescription("Time stepping of the 1-D subdomain: the run time, and the Courant number and step bounds of the explicit scheme; the implicit scheme may take steps far above the explicit limit.");
     setExample(
         "TIMESTEP {\n"
         "   CFL = 0.9\n"

@@ -58,6 +58,14 @@ public:
             if (R.un - 2.0 * R.c < 0.0) return sampleRightIntoDry(R);
             return Sample{};
         }
+        if (L.h == R.h && L.un == R.un) {
+            // Equal states, as on every edge under a level surface at rest: the
+            // two sides' branches are the same numbers, so one of each serves
+            // (f + f, f - f: the bits of the general path).
+            const double hStar = starDepthEqual(L, du);
+            const double f = branch(hStar, L).f;
+            return sampleWet(L, R, hStar, 0.5 * (L.un + R.un) + 0.5 * (f - f));
+        }
         const double hStar = starDepth(L, R);
         const double uStar =
             0.5 * (L.un + R.un) + 0.5 * (branch(hStar, R).f - branch(hStar, L).f);
@@ -96,6 +104,24 @@ private:
             const Branch bL = branch(h, L);
             const Branch bR = branch(h, R);
             const double hNew = h - (bL.f + bR.f + du) / (bL.df + bR.df);
+            if (std::fabs(hNew - h) / (0.5 * (hNew + h)) <= tol) return hNew;
+            h = std::max(hLow, hNew);
+        }
+        reportIterationLimit();
+        return h;
+    }
+
+    // starDepth for R = L (du = 0), with each branch evaluated once.
+    double starDepthEqual(const NormalState& K, double du) const {
+        const double root = 0.5 * (K.c + K.c) - 0.25 * du;
+        const double h0 = root * root / g;
+        const double hLow = K.h;
+        if (h0 <= hLow) return h0;
+        const double gK = std::sqrt(0.5 * g * (h0 + K.h) / (h0 * K.h));
+        double h = (gK * K.h + gK * K.h - du) / (gK + gK);
+        for (int it = 0; it < kMaxIterations; ++it) {
+            const Branch b = branch(h, K);
+            const double hNew = h - (b.f + b.f + du) / (b.df + b.df);
             if (std::fabs(hNew - h) / (0.5 * (hNew + h)) <= tol) return hNew;
             h = std::max(hLow, hNew);
         }

@@ -5,6 +5,7 @@
 #include "plane/flux/FPEdgeKernels.h"
 #include "plane/mesh/FPGrid.h"
 #include "plane/step/FPState.h"
+#include "plane/step/FPWetBlocks.h"
 
 namespace FlumPlane {
 
@@ -33,34 +34,45 @@ inline void storeFlux(FPState& s, int i, const EdgeFlux& F) {
     s.fluxMomY_[i] = F.momY;
 }
 
-// Riemann fluxes of all interior edges.
+// Edges of type EdgeWall: no mass flux, hydrostatic pressure at the level of
+// the wet element inside.
+inline void wallEdgeFlux(const Grid& grid, FPState& state, int i, double hmin, double g) {
+    if (grid.edgeType_[i] != EdgeWall) return;
+    const int e = grid.edgeLeft_[i];
+    storeFlux(state, i, state.h_[e] > hmin ? wallFlux(edgeGeometry(grid, i), state.wse_[e], g) : EdgeFlux{});
+}
+
+// Riemann fluxes of the interior edges (all of them, or the chunks that
+// `blocks` visits in this step: every other edge holds 0 already) and the
+// wall fluxes, in one parallel region.
 template <class Solver>
-void computeInteriorFluxes(const Solver& solver, const Grid& grid, FPState& state,
-                           double hmin, bool dynamicDepth) {
+void computeEdgeFluxes(const Solver& solver, const Grid& grid, FPState& state, double hmin,
+                       bool dynamicDepth, const WetBlocks* blocks = nullptr) {
     const int* edges = grid.interiorEdges_.data();
     const int n = static_cast<int>(grid.interiorEdges_.size());
-#pragma omp parallel for schedule(static)
-    for (int k = 0; k < n; ++k) {
+    const int* walls = grid.boundaryEdges_.data();
+    const int nw = static_cast<int>(grid.boundaryEdges_.size());
+    auto one = [&](int k) {
         const int i = edges[k];
         const ElementSide left = elementSide(state, grid.edgeLeft_[i]);
         const ElementSide right = elementSide(state, grid.edgeRight_[i]);
         storeFlux(state, i,
                   interiorEdgeFlux(solver, edgeGeometry(grid, i), left, right, hmin, dynamicDepth));
-    }
-}
-
-// Edges of type EdgeWall: no mass flux, hydrostatic pressure at the level of
-// the wet element inside.
-inline void computeWallFluxes(const Grid& grid, FPState& state, double hmin, double g) {
-    const int* edges = grid.boundaryEdges_.data();
-    const int n = static_cast<int>(grid.boundaryEdges_.size());
-#pragma omp parallel for schedule(static)
-    for (int k = 0; k < n; ++k) {
-        const int i = edges[k];
-        if (grid.edgeType_[i] != EdgeWall) continue;
-        const int e = grid.edgeLeft_[i];
-        storeFlux(state, i,
-                  state.h_[e] > hmin ? wallFlux(edgeGeometry(grid, i), state.wse_[e], g) : EdgeFlux{});
+    };
+    const std::vector<int>* chunks = blocks ? &blocks->stepChunks() : nullptr;
+    const int nc = chunks ? static_cast<int>(chunks->size()) : 0;
+#pragma omp parallel
+    {
+        if (chunks) {
+#pragma omp for schedule(static) nowait
+            for (int j = 0; j < nc; ++j)
+                for (int k = blocks->chunkBegin((*chunks)[j]); k < blocks->chunkEnd((*chunks)[j]); ++k) one(k);
+        } else {
+#pragma omp for schedule(static) nowait
+            for (int k = 0; k < n; ++k) one(k);
+        }
+#pragma omp for schedule(static) nowait
+        for (int k = 0; k < nw; ++k) wallEdgeFlux(grid, state, walls[k], hmin, solver.g);
     }
 }
 

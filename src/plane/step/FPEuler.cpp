@@ -24,16 +24,24 @@ Euler::Euler(const Grid& grid, FPState& state, const EulerSettings& settings)
         turbulence_ = std::make_unique<AlgebraicTurbulence>(grid, settings_.turbulenceSettings);
 }
 
+const WetBlocks* Euler::wetBlocks() {
+    // Eddy viscosity reaches past the wet elements' neighbours: turbulence visits everything.
+    if (turbulence_) return nullptr;
+    if (!blocks_.built()) blocks_.build(grid_, state_, settings_.hmin);
+    return &blocks_;
+}
+
 void Euler::computeFluxes() {
     RiemannSolverSettings rs;
     rs.kind = settings_.solver;
     rs.gravity = g_;
     rs.hmin = settings_.hmin;
     rs.tolerance = settings_.riemannTolerance;
+    const WetBlocks* blocks = wetBlocks();
+    if (blocks) blocks_.beginStep();
     withRiemannSolver(rs, [&](const auto& solver) {
-        computeInteriorFluxes(solver, grid_, state_, settings_.hmin, settings_.dynamicDepth);
+        computeEdgeFluxes(solver, grid_, state_, settings_.hmin, settings_.dynamicDepth, blocks);
     });
-    computeWallFluxes(grid_, state_, settings_.hmin, g_);
     if (turbulence_) {
         turbulence_->updateEddyViscosity(state_);
         turbulence_->computeDiffusiveFluxes(state_, settings_.hmin);
@@ -52,15 +60,17 @@ void Euler::updateElements(double dt) {
     const bool watchSpeed = !speedWarningShown_;
     const bool turbulence = turbulence_ != nullptr;
     int depthNaN = INT_MAX, velocityNaN = INT_MAX;
+    int firstNegative = ne;
     int cutElement = INT_MAX;
     double cutSpeed = 0.0;
 
-#pragma omp parallel reduction(min : depthNaN, velocityNaN)
+    const std::vector<int>* visit = visitedBlocks();
+    const int nv = visit ? static_cast<int>(visit->size()) : 0;
+#pragma omp parallel reduction(min : depthNaN, velocityNaN, firstNegative)
     {
         ElementBed scratch;  // refilled per partly wet element; no record copied per element
         GridBed bed(grid, scratch);
-#pragma omp for schedule(static)
-        for (int e = 0; e < ne; ++e) {
+        auto updateOne = [&](int e) {
             const bool dry = s.h_[e] <= p.hmin;
             ElementInput in;
             Inflow diffusion;
@@ -92,7 +102,11 @@ void Euler::updateElements(double dt) {
             s.hNew_[e] = r.h;
             s.uNew_[e] = r.u;
             s.vNew_[e] = r.v;
+            // what the commit makes of them, here while the element is in cache
+            s.speedNew_[e] = std::sqrt(r.u * r.u + r.v * r.v);
+            s.wseOld_[e] = r.h + grid.elemZb_[e];
             s.fullyWetted_[e] = r.fullyWetted ? 1 : 0;
+            if (r.h < 0.0 && e < firstNegative) firstNegative = e;
             if (r.depthNaN) depthNaN = std::min(depthNaN, e);
             if (r.velocityNaN) velocityNaN = std::min(velocityNaN, e);
             if (watchSpeed && r.cutSpeed > 0.0) {
@@ -102,9 +116,21 @@ void Euler::updateElements(double dt) {
                     cutSpeed = r.cutSpeed;
                 }
             }
+        };
+        if (visit) {
+#pragma omp for schedule(static)
+            for (int k = 0; k < nv; ++k) {
+                const int b = (*visit)[k];
+                for (int e = blocks_.blockBegin(b); e < blocks_.blockEnd(b); ++e) updateOne(e);
+                blocks_.scanBlock(b, s.hNew_.data());
+            }
+        } else {
+#pragma omp for schedule(static)
+            for (int e = 0; e < ne; ++e) updateOne(e);
         }
     }
 
+    firstNegative_ = firstNegative;
     if (depthNaN != INT_MAX || velocityNaN != INT_MAX) reportFailure(depthNaN, velocityNaN);
     if (cutElement != INT_MAX) {
         speedWarningShown_ = true;
@@ -184,16 +210,12 @@ bool Euler::limitDraining(double dt) {
 }
 
 void Euler::correctNegativeDepths(double dt) {
+    // Negative depths are rare: the update found the first, and the repair
+    // runs in element order on one thread, since a repair changes its neighbours.
     const int ne = grid_.numElements();
-    const double* hNew = state_.hNew_.data();
-    // Negative depths are rare: find the first in parallel, then repair in
-    // element order on one thread, since a repair changes its neighbours.
-    int first = ne;
-#pragma omp parallel for schedule(static) reduction(min : first)
-    for (int e = 0; e < ne; ++e)
-        if (hNew[e] < 0.0 && e < first) first = e;
-    for (int e = first; e < ne; ++e)
+    for (int e = firstNegative_; e < ne; ++e)
         if (state_.hNew_[e] < 0.0) collectFromNeighbours(e, dt);
+    firstNegative_ = ne;
 }
 
 void Euler::collectFromNeighbours(int e, double dt) {
@@ -202,12 +224,16 @@ void Euler::collectFromNeighbours(int e, double dt) {
     const double A = grid.elemArea_[e];
     const std::string id = std::to_string(grid.elemId_[e]);
     double need = -s.hNew_[e] * A;
-    Flumaris::report(6, "**********\nelement #" + id + " with negativ water depth h=" +
-                            num(s.hNew_[e]) + " we need to collect " + num(need) +
-                            "[m3] from the neighbours!");
-    Flumaris::report(6, "looking for neighbouring elements that (1) took water out of our "
-                        "sink and (2) have some water left to fill our sink ...");
-    Flumaris::report(6, "ok, let's do the collection:");
+    // Repairs are frequent at wet/dry fronts; their story is formatted only for a log that shows it.
+    const bool tell = Flumaris::settings().logLevel_ >= 6;
+    if (tell) {
+        Flumaris::report(6, "**********\nelement #" + id + " with negativ water depth h=" +
+                                num(s.hNew_[e]) + " we need to collect " + num(need) +
+                                "[m3] from the neighbours!");
+        Flumaris::report(6, "looking for neighbouring elements that (1) took water out of our "
+                            "sink and (2) have some water left to fill our sink ...");
+        Flumaris::report(6, "ok, let's do the collection:");
+    }
     for (int k = 0; k < grid.elemNumNodes_[e] && need > 0.0; ++k) {
         const int slot = Grid::kMaxNodes * e + k;
         const int i = grid.elemEdges_[slot];
@@ -225,10 +251,12 @@ void Euler::collectFromNeighbours(int e, double dt) {
             s.uNew_[nb] = s.vNew_[nb] = 0.0;
             s.fullyWetted_[nb] = 0;
         }
+        refreshCommitValues(nb);
         need -= take;
-        Flumaris::report(6, "\tfrom element #" + std::to_string(grid.elemId_[nb]) +
-                                " we take back " + num(take) +
-                                "[m3]...remaining volume to fill the sink: " + num(need));
+        if (tell)
+            Flumaris::report(6, "\tfrom element #" + std::to_string(grid.elemId_[nb]) +
+                                    " we take back " + num(take) +
+                                    "[m3]...remaining volume to fill the sink: " + num(need));
     }
     const double h = -need / A;
     if (h < -kTiny) {
@@ -241,23 +269,27 @@ void Euler::collectFromNeighbours(int e, double dt) {
     s.hNew_[e] = h > kTiny ? h : 0.0;
     s.uNew_[e] = s.vNew_[e] = 0.0;
     s.fullyWetted_[e] = 0;
+    refreshCommitValues(e);
+}
+
+void Euler::refreshCommitValues(int e) {
+    FPState& s = state_;
+    s.speedNew_[e] = std::sqrt(s.uNew_[e] * s.uNew_[e] + s.vNew_[e] * s.vNew_[e]);
+    s.wseOld_[e] = s.hNew_[e] + grid_.elemZb_[e];
+    if (blocks_.built()) blocks_.markCrossed(e);
 }
 
 void Euler::commit() {
-    const Grid& grid = grid_;
     FPState& s = state_;
-    const int ne = grid.numElements();
-    // Every element writes its temporaries each step, so swapping saves a copy;
-    // the temporaries then hold the old state until the next update.
+    // Every element visited wrote its temporaries (speed and wse included), and
+    // one left out holds the same values in both buffers (see WetBlocks), so
+    // swapping is the whole commit.
     s.h_.swap(s.hNew_);
     s.u_.swap(s.uNew_);
     s.v_.swap(s.vNew_);
+    s.speed_.swap(s.speedNew_);
     s.wseOld_.swap(s.wse_);
-#pragma omp parallel for schedule(static)
-    for (int e = 0; e < ne; ++e) {
-        s.speed_[e] = std::sqrt(s.u_[e] * s.u_[e] + s.v_[e] * s.v_[e]);
-        s.wse_[e] = s.h_[e] + grid.elemZb_[e];
-    }
+    if (visitedBlocks()) blocks_.countCrossings(grid_, s);
 }
 
 void Euler::step(double dt) {

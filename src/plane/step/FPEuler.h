@@ -7,6 +7,7 @@
 #include "plane/step/FPElementKernels.h"
 #include "plane/step/FPState.h"
 #include "plane/step/FPTurbulence.h"
+#include "plane/step/FPWetBlocks.h"
 
 #include <memory>
 #include <vector>
@@ -104,12 +105,20 @@ public:
     // Returns whether any flux was scaled (the boundaries then recount theirs).
     bool limitDraining(double dt);
     // Takes water back from the neighbours that drained an element below zero
-    // (left for sinks and the rare rest the limiter cannot see).
+    // (the elements the last updateElements left below zero: sinks and the rare
+    // rest the limiter cannot see).
     void correctNegativeDepths(double dt);
     // Temporaries become the state.
     void commit();
     // The five above in order.
     void step(double dt);
+
+    // The parts of the mesh the sweeps visit, built from the state on first
+    // use; nullptr when every sweep visits everything.
+    const WetBlocks* wetBlocks();
+    // Whoever changes the state outside the step calls this: the next two
+    // steps visit everything and the counts are rebuilt.
+    void resetWetBlocks() { blocks_ = WetBlocks{}; }
 
     const EulerSettings& settings() const { return settings_; }
     double gravity() const { return g_; }
@@ -117,6 +126,12 @@ public:
 private:
     void reportFailure(int depthNaN, int velocityNaN) const;
     void collectFromNeighbours(int e, double dt);
+    // Speed and wse of element e after a repair changed its temporaries.
+    void refreshCommitValues(int e);
+    // Element blocks of the step under way, nullptr for all elements.
+    const std::vector<int>* visitedBlocks() const {
+        return !turbulence_ && blocks_.built() ? &blocks_.stepBlocks() : nullptr;
+    }
 
     const Grid& grid_;
     FPState& state_;
@@ -125,6 +140,8 @@ private:
     bool speedWarningShown_ = false;
     std::vector<double> drainFactor_;  // per element: 1, or the share of its outflow it can give
     std::unique_ptr<AlgebraicTurbulence> turbulence_;
+    WetBlocks blocks_;
+    int firstNegative_ = 0;  // lowest element the last update left below zero
 };
 
 }  // namespace FlumPlane

@@ -28,8 +28,9 @@ public:
     std::vector<double> sourceRate_;   // external source [m/s]
     std::vector<unsigned char> hasSource_;
     std::vector<unsigned char> fullyWetted_;
-    // step in progress: new depth and new velocities
-    std::vector<double> hNew_, uNew_, vNew_;
+    // step in progress: new depth, velocities and speed (the update also
+    // writes the new wse into wseOld_, which the commit swaps with wse_)
+    std::vector<double> hNew_, uNew_, vNew_, speedNew_;
     // summed inflow of the step (balance record): m3/s and m4/s2
     std::vector<double> sumMass_, sumMomX_, sumMomY_;
 

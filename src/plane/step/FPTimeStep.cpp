@@ -24,35 +24,49 @@ struct Candidate {
 
 }  // namespace
 
-double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double g) {
+double TimeStep::compute(const Grid& grid, const FPState& s, double hmin, double g,
+                         const WetBlocks* blocks) {
     const double start = first_ ? settings_.initial : settings_.maximum;
     const double wet = hmin + 1.0e-15;
     const double cfl = settings_.cfl;
     const TimeStepSettings& ts = settings_;
     const int ni = grid.numEdges();
     Candidate best{start, -1};
-    celerity_.resize(static_cast<std::size_t>(grid.numElements()));
-    double* c = celerity_.data();
-    const int ne = grid.numElements();
+    const int* interior = grid.interiorEdges_.data();
+    const int nc = blocks ? static_cast<int>(blocks->neededChunks().size()) : 0;
+    const int no = blocks ? static_cast<int>(blocks->otherEdges().size()) : 0;
+
+    // The celerity of a side is recomputed per edge rather than stored per
+    // element: a square root is cheaper than a second pass and its barrier.
+    auto offerEdge = [&](Candidate& local, int i) {
+        const int l = grid.edgeLeft_[i];
+        const int r = grid.edgeRight_[i];
+        const bool wetL = s.h_[l] > wet;
+        const bool wetR = r >= 0 && s.h_[r] > wet;
+        if (!wetL && !wetR) return;
+        const double nx = grid.edgeNx_[i], ny = grid.edgeNy_[i];
+        double lambda = std::fabs(s.u_[l] * nx + s.v_[l] * ny) + stepCelerity(s.h_[l], g, ts);
+        if (r >= 0)
+            lambda = std::fmax(lambda, std::fabs(s.u_[r] * nx + s.v_[r] * ny) + stepCelerity(s.h_[r], g, ts));
+        const double perLength = cfl / (grid.edgeLength_[i] * lambda);
+        local.offer(grid.elemArea_[l] * perLength, l);
+        if (r >= 0) local.offer(grid.elemArea_[r] * perLength, r);
+    };
 
 #pragma omp parallel
     {
-#pragma omp for schedule(static)
-        for (int e = 0; e < ne; ++e) c[e] = stepCelerity(s.h_[e], g, ts);
         Candidate local{start, -1};
+        if (blocks) {
 #pragma omp for schedule(static) nowait
-        for (int i = 0; i < ni; ++i) {
-            const int l = grid.edgeLeft_[i];
-            const int r = grid.edgeRight_[i];
-            const bool wetL = s.h_[l] > wet;
-            const bool wetR = r >= 0 && s.h_[r] > wet;
-            if (!wetL && !wetR) continue;
-            const double nx = grid.edgeNx_[i], ny = grid.edgeNy_[i];
-            double lambda = std::fabs(s.u_[l] * nx + s.v_[l] * ny) + c[l];
-            if (r >= 0) lambda = std::fmax(lambda, std::fabs(s.u_[r] * nx + s.v_[r] * ny) + c[r]);
-            const double perLength = cfl / (grid.edgeLength_[i] * lambda);
-            local.offer(grid.elemArea_[l] * perLength, l);
-            if (r >= 0) local.offer(grid.elemArea_[r] * perLength, r);
+            for (int k = 0; k < nc; ++k) {
+                const int ch = blocks->neededChunks()[k];
+                for (int j = blocks->chunkBegin(ch); j < blocks->chunkEnd(ch); ++j) offerEdge(local, interior[j]);
+            }
+#pragma omp for schedule(static) nowait
+            for (int k = 0; k < no; ++k) offerEdge(local, blocks->otherEdges()[k]);
+        } else {
+#pragma omp for schedule(static) nowait
+            for (int i = 0; i < ni; ++i) offerEdge(local, i);
         }
 #pragma omp critical(flum_plane_time_step)
         best.offer(local.dt, local.element);

@@ -8,6 +8,7 @@
 
 #include "plane/mesh/FPGrid.h"
 #include "plane/step/FPState.h"
+#include "plane/step/FPWetBlocks.h"
 
 namespace FlumPlane {
 
@@ -37,7 +38,10 @@ public:
     // later ones by the maximum. Warns once below the minimum step.
     // The next step is not bounded by the initial step (a run that continues).
     void skipFirstStepBound() { first_ = false; }
-    double compute(const Grid& grid, const FPState& state, double hmin, double g);
+    // With `blocks`, only the elements and interior edges it needs are looked
+    // at, which are all that can offer a step.
+    double compute(const Grid& grid, const FPState& state, double hmin, double g,
+                   const WetBlocks* blocks = nullptr);
 
     double timeStep() const { return dt_; }
     void setTimeStep(double dt) { dt_ = dt; }
@@ -52,7 +56,6 @@ private:
     int controlling_ = -1;
     bool first_ = true;
     bool minimumWarningShown_ = false;
-    std::vector<double> celerity_;  // per element, once per call instead of once per edge side
 };
 
 }  // namespace FlumPlane
