@@ -2,6 +2,8 @@
 // The sweeps over the edges of the grid. Each iteration writes only its own
 // edge; the solver type is a template parameter, so the loop body holds no
 // virtual call and no branch on the solver.
+#include <algorithm>
+
 #include "plane/flux/FPEdgeKernels.h"
 #include "plane/mesh/FPGrid.h"
 #include "plane/step/FPState.h"
@@ -52,24 +54,22 @@ void computeEdgeFluxes(const Solver& solver, const Grid& grid, FPState& state, d
     const int n = static_cast<int>(grid.interiorEdges_.size());
     const int* walls = grid.boundaryEdges_.data();
     const int nw = static_cast<int>(grid.boundaryEdges_.size());
-    auto one = [&](int k) {
-        const int i = edges[k];
-        const ElementSide left = elementSide(state, grid.edgeLeft_[i]);
-        const ElementSide right = elementSide(state, grid.edgeRight_[i]);
-        storeFlux(state, i,
-                  interiorEdgeFlux(solver, edgeGeometry(grid, i), left, right, hmin, dynamicDepth));
-    };
     const std::vector<int>* chunks = blocks ? &blocks->stepChunks() : nullptr;
-    const int nc = chunks ? static_cast<int>(chunks->size()) : 0;
+    // Without blocks every chunk is visited; one call site keeps the solver inlined.
+    const int nr = chunks ? static_cast<int>(chunks->size()) : (n + WetBlocks::kBlock - 1) / WetBlocks::kBlock;
 #pragma omp parallel
     {
-        if (chunks) {
 #pragma omp for schedule(static) nowait
-            for (int j = 0; j < nc; ++j)
-                for (int k = blocks->chunkBegin((*chunks)[j]); k < blocks->chunkEnd((*chunks)[j]); ++k) one(k);
-        } else {
-#pragma omp for schedule(static) nowait
-            for (int k = 0; k < n; ++k) one(k);
+        for (int j = 0; j < nr; ++j) {
+            const int c = chunks ? (*chunks)[j] : j;
+            const int end = std::min(n, (c + 1) * WetBlocks::kBlock);
+            for (int k = c * WetBlocks::kBlock; k < end; ++k) {
+                const int i = edges[k];
+                const ElementSide left = elementSide(state, grid.edgeLeft_[i]);
+                const ElementSide right = elementSide(state, grid.edgeRight_[i]);
+                storeFlux(state, i,
+                          interiorEdgeFlux(solver, edgeGeometry(grid, i), left, right, hmin, dynamicDepth));
+            }
         }
 #pragma omp for schedule(static) nowait
         for (int k = 0; k < nw; ++k) wallEdgeFlux(grid, state, walls[k], hmin, solver.g);

@@ -70,63 +70,60 @@ void Euler::updateElements(double dt) {
     {
         ElementBed scratch;  // refilled per partly wet element; no record copied per element
         GridBed bed(grid, scratch);
-        auto updateOne = [&](int e) {
-            const bool dry = s.h_[e] <= p.hmin;
-            ElementInput in;
-            Inflow diffusion;
-            for (int k = 0; k < grid.elemNumNodes_[e]; ++k) {
-                const int slot = Grid::kMaxNodes * e + k;
-                const int i = grid.elemEdges_[slot];
-                const int nb = grid.elemNeighbours_[slot];
-                const double otherWse = nb >= 0 ? s.wse_[nb] : 0.0;
-                addEdgeInflow(in.inflow, grid.elemEdgeSign_[slot], s.fluxMass_[i], s.fluxMomX_[i],
-                              s.fluxMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
-                if (turbulence)
-                    addEdgeInflow(diffusion, grid.elemEdgeSign_[slot], 0.0, s.diffMomX_[i],
-                                  s.diffMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
-            }
-            in.tx = diffusion.momX * grid.elemInvArea_[e];
-            in.ty = diffusion.momY * grid.elemInvArea_[e];
-            s.sumMass_[e] = in.inflow.mass;
-            s.sumMomX_[e] = in.inflow.momX;
-            s.sumMomY_[e] = in.inflow.momY;
-            in.h = s.h_[e];
-            in.u = s.u_[e];
-            in.v = s.v_[e];
-            in.zb = grid.elemZb_[e];
-            in.frictionRate = bedFrictionRate(s.speed_[e], s.h_[e], s.cf_[e]);
-            in.hasSource = s.hasSource_[e] != 0;
-            in.sourceRate = s.sourceRate_[e];
-            bed.select(e);
-            const ElementResult r = updateElement(bed, in, p);
-            s.hNew_[e] = r.h;
-            s.uNew_[e] = r.u;
-            s.vNew_[e] = r.v;
-            // what the commit makes of them, here while the element is in cache
-            s.speedNew_[e] = std::sqrt(r.u * r.u + r.v * r.v);
-            s.wseOld_[e] = r.h + grid.elemZb_[e];
-            s.fullyWetted_[e] = r.fullyWetted ? 1 : 0;
-            if (r.h < 0.0 && e < firstNegative) firstNegative = e;
-            if (r.depthNaN) depthNaN = std::min(depthNaN, e);
-            if (r.velocityNaN) velocityNaN = std::min(velocityNaN, e);
-            if (watchSpeed && r.cutSpeed > 0.0) {
+        // Without blocks every block is visited; one loop keeps the update inlined.
+        const int nr = visit ? nv : (ne + WetBlocks::kBlock - 1) / WetBlocks::kBlock;
+#pragma omp for schedule(static)
+        for (int j = 0; j < nr; ++j) {
+            const int b = visit ? (*visit)[j] : j;
+            const int last = std::min(ne, (b + 1) * WetBlocks::kBlock);
+            for (int e = b * WetBlocks::kBlock; e < last; ++e) {
+                const bool dry = s.h_[e] <= p.hmin;
+                ElementInput in;
+                Inflow diffusion;
+                for (int k = 0; k < grid.elemNumNodes_[e]; ++k) {
+                    const int slot = Grid::kMaxNodes * e + k;
+                    const int i = grid.elemEdges_[slot];
+                    const int nb = grid.elemNeighbours_[slot];
+                    const double otherWse = nb >= 0 ? s.wse_[nb] : 0.0;
+                    addEdgeInflow(in.inflow, grid.elemEdgeSign_[slot], s.fluxMass_[i], s.fluxMomX_[i],
+                                  s.fluxMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
+                    if (turbulence)
+                        addEdgeInflow(diffusion, grid.elemEdgeSign_[slot], 0.0, s.diffMomX_[i],
+                                      s.diffMomY_[i], dry, s.wse_[e], otherWse, nb >= 0);
+                }
+                in.tx = diffusion.momX * grid.elemInvArea_[e];
+                in.ty = diffusion.momY * grid.elemInvArea_[e];
+                s.sumMass_[e] = in.inflow.mass;
+                s.sumMomX_[e] = in.inflow.momX;
+                s.sumMomY_[e] = in.inflow.momY;
+                in.h = s.h_[e];
+                in.u = s.u_[e];
+                in.v = s.v_[e];
+                in.zb = grid.elemZb_[e];
+                in.frictionRate = bedFrictionRate(s.speed_[e], s.h_[e], s.cf_[e]);
+                in.hasSource = s.hasSource_[e] != 0;
+                in.sourceRate = s.sourceRate_[e];
+                bed.select(e);
+                const ElementResult r = updateElement(bed, in, p);
+                s.hNew_[e] = r.h;
+                s.uNew_[e] = r.u;
+                s.vNew_[e] = r.v;
+                // what the commit makes of them, here while the element is in cache
+                s.speedNew_[e] = std::sqrt(r.u * r.u + r.v * r.v);
+                s.wseOld_[e] = r.h + grid.elemZb_[e];
+                s.fullyWetted_[e] = r.fullyWetted ? 1 : 0;
+                if (r.h < 0.0 && e < firstNegative) firstNegative = e;
+                if (r.depthNaN) depthNaN = std::min(depthNaN, e);
+                if (r.velocityNaN) velocityNaN = std::min(velocityNaN, e);
+                if (watchSpeed && r.cutSpeed > 0.0) {
 #pragma omp critical(flum_plane_speed_cut)
-                if (e < cutElement) {
-                    cutElement = e;
-                    cutSpeed = r.cutSpeed;
+                    if (e < cutElement) {
+                        cutElement = e;
+                        cutSpeed = r.cutSpeed;
+                    }
                 }
             }
-        };
-        if (visit) {
-#pragma omp for schedule(static)
-            for (int k = 0; k < nv; ++k) {
-                const int b = (*visit)[k];
-                for (int e = blocks_.blockBegin(b); e < blocks_.blockEnd(b); ++e) updateOne(e);
-                blocks_.scanBlock(b, s.hNew_.data());
-            }
-        } else {
-#pragma omp for schedule(static)
-            for (int e = 0; e < ne; ++e) updateOne(e);
+            if (visit) blocks_.scanBlock(b, s.hNew_.data());
         }
     }
 
