@@ -7,10 +7,12 @@
 #include <sstream>
 
 #include "ChannelCase.h"
+#include "chain/boundary/FCCoupledBoundary.h"
 #include "chain/boundary/FCHQRelation.h"
 #include "chain/boundary/FCHydrograph.h"
 #include "chain/boundary/FCMultiBoundary.h"
 #include "chain/boundary/FCWeir.h"
+#include "chain/boundary/FCZeroGradient.h"
 #include "chain/step/FCImplicitStep.h"
 #include "core/Flumaris.h"
 #include "core/MessageService.h"
@@ -141,4 +143,50 @@ TEST(EdgeCases, FailingImplicitStepIsShortenedAndLogged) {
     EXPECT_NE(screen.str().find("FLUMARIS could not find a solution."), std::string::npos);
     // the step still conserves the water it computed
     EXPECT_TRUE(std::isfinite(h.volume()));
+}
+
+TEST(EdgeCases, CoupledBoundariesTakeTheirValuesFromTheInterface) {
+    ChannelSpec spec;
+    spec.shape = rectangle(10.0, 8.0);
+    spec.n = 5;
+    Channel c(spec);
+    Hydraulics h(c.grid(), explicitSettings());
+    const Flumaris::CrossSection& cs = *c.grid().elements().back().section;
+    const double z = 102.0;
+    const FlumChain::CellValues e = FlumChain::cellValues(cs.area(z), 30.0, cs.state(cs.area(z)), cs.ground());
+
+    auto w = boundary("weir", End::Downstream);
+    w.coupled = true;
+    w.level = FlumChain::SeriesValue(101.0);
+    w.width = FlumChain::SeriesValue(6.0);
+    FlumChain::CoupledBoundary weir(h.view(), w, std::make_unique<FlumChain::Weir>(h.view(), w));
+    weir.update(0.0, 1.0);
+    const double free = weir.flux(e).A;
+    EXPECT_GT(free, 0.0);  // no tailwater yet
+    weir.setWaterLevel(0.0, 101.5);  // r = 0.5: sigma = 1.05 - 0.25
+    weir.update(0.0, 1.0);
+    EXPECT_NEAR(weir.flux(e).A, 0.8 * free, 1e-9);
+    EXPECT_NEAR(weir.getDischarge(0.0), 0.8 * free, 1e-9);
+    weir.setWaterLevel(0.0, z);  // tailwater at the upstream level
+    weir.update(0.0, 1.0);
+    EXPECT_EQ(weir.flux(e).A, 0.0);
+
+    auto g = boundary("zero_gradient", End::Downstream);
+    g.coupled = true;
+    FlumChain::CoupledBoundary out(h.view(), g, std::make_unique<FlumChain::ZeroGradient>(h.view(), g));
+    out.update(0.0, 1.0);
+    const double open = out.flux(e).A;
+    out.setWaterLevel(0.0, z + 0.125 * e.h);  // an eighth of the depth above: half the flux
+    EXPECT_NEAR(out.flux(e).A, 0.5 * open, 1e-9);
+    out.setWaterLevel(0.0, z + 0.25 * e.h);
+    EXPECT_EQ(out.flux(e).A, 0.0);
+
+    auto q = boundary("hydrograph", End::Upstream);
+    q.coupled = true;
+    q.slope = 0.001;
+    FlumChain::CoupledBoundary in(h.view(), q, std::make_unique<FlumChain::Hydrograph>(h.view(), q));
+    in.setDischarge(0.0, 12.5);
+    in.update(0.0, 1.0);
+    EXPECT_EQ(in.flux(e).A, 12.5);
+    EXPECT_EQ(in.getWaterLevel(0.0), h.state().sec.front().z);
 }
