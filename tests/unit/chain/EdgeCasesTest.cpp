@@ -190,3 +190,22 @@ TEST(EdgeCases, CoupledBoundariesTakeTheirValuesFromTheInterface) {
     EXPECT_EQ(in.flux(e).A, 12.5);
     EXPECT_EQ(in.getWaterLevel(0.0), h.state().sec.front().z);
 }
+
+TEST(EdgeCases, UnstretchedBoundaryElementsDictateTheStep) {
+    ChannelSpec spec;
+    spec.shape = rectangle(10.0, 8.0);
+    spec.n = 11;
+    Channel c(spec);
+    const double c0 = std::sqrt(Flumaris::settings().gravity() * 2.0);
+    for (bool stretch : {true, false}) {
+        FlumChain::SolverSettings set = explicitSettings(0.9);
+        set.stretchBoundary = stretch;
+        Hydraulics h(c.grid(), set);
+        h.setState(std::vector<double>(11, 20.0), std::vector<double>(11, 0.0));
+        // interior elements 10 m, boundary elements 5 m
+        EXPECT_NEAR(h.stableTimeStep(), 0.9 * (stretch ? 10.0 : 5.0) / c0, 1e-9);
+        if (!stretch) {
+            EXPECT_EQ(h.limitingElement(), 0);
+        }
+    }
+}
