@@ -50,7 +50,7 @@ FLUMchain_1d::FLUMchain_1d(const FLUMparse::InputBlock& block)
 
     const SolverSettings solver = SolverSettings::fromBlocks(hydraulics, ts);
     hyd_ = std::make_unique<Hydraulics>(*grid_, solver);
-    createFluxObjects(hydraulics, *hyd_);
+    createFluxObjects(hydraulics, *hyd_, [this](Flumaris::CouplingInterface* ci) { addCouplingInterface(ci); });
     const double restartTime = applyInitialConditions(InitialSettings::fromHydraulics(hydraulics), *hyd_);
     if (start < 0.0 && restartTime >= 0.0) time_ = startTime_ = restartTime;
     if (solver.scheme == Scheme::Implicit) {

@@ -164,6 +164,20 @@ rc, out, _ = run(["-b", "-f", "reach.fmc"], cwd=d)
 check("continue names known sections", rc == 1 and "FCInitialFile: Unknown cross section name 'not_there'." in out,
       out[-800:])
 
+stops_with("no coupled hydrograph downstream",
+           "There is an attempt to couple to a Hydrograph as a downstream boundary. This is nonsense.",
+           bounds=BASE["bounds"].replace("type = weir\n            level = 401.0\n            width = 8.0",
+                                         "type = coupling_hydrograph\n            slope = 1.0"))
+
+d = case(initial="""         INITIAL {
+            type = continue
+            file = start.txt
+         }""")
+open(os.path.join(d, "start.txt"), "w").write(
+    "#time: 600\n" + "".join(f"s{k} 12.0 10.0 10.0\n" for k in range(11)) + "#end\n")
+rc, out, _ = run(["-b", "-f", "reach.fmc"], cwd=d)
+check("continue from a restart file", rc == 0 and "Finished simulation." in out, out[-1500:])
+
 d = case(bounds=BASE["bounds"].replace("slope = 1.0", "slope = 0.5"))
 rc, out, _ = run(["-b", "-f", "reach.fmc"], cwd=d)
 check("per-mill slope warning", rc == 0 and "The slope you defined (0.5) is very small." in " ".join(out.split()),

@@ -6,6 +6,7 @@
 
 #include "chain/FCGrid.h"
 #include "chain/boundary/FCBoundarySettings.h"
+#include "chain/boundary/FCCoupledBoundary.h"
 #include "chain/boundary/FCGate.h"
 #include "chain/boundary/FCHQRelation.h"
 #include "chain/boundary/FCHydrograph.h"
@@ -59,11 +60,13 @@ const char* const kSourceKinds[] = {"qlateral", "off_channel"};
           "form without 'coupling_' and restart the program.");
 }
 
-BoundaryPtr createBoundary(const ChainView& v, const BoundarySettings& s) {
+BoundaryPtr createBoundary(const ChainView& v, const BoundarySettings& s, const InterfaceSink& sink) {
     for (const BoundaryKind& k : kBoundaryKinds)
         if (s.type == k.word) {
-            if (s.coupled) couplingMissing("boundary", s.name);
-            return k.create(v, s);
+            if (!s.coupled) return k.create(v, s);
+            auto coupled = std::make_unique<CoupledBoundary>(v, s, k.create(v, s));
+            sink(coupled.get());
+            return coupled;
         }
     if (s.type == "connection") couplingMissing("boundary", s.name);
     fatal("Unknown type of hydraulic boundary condition.\nProgram cannot continue!");
@@ -76,13 +79,13 @@ int elementOf(const Grid& grid, const std::string& name) {
     return -1;
 }
 
-void createBoundaries(const InputBlock& hydraulics, Hydraulics& h) {
+void createBoundaries(const InputBlock& hydraulics, Hydraulics& h, const InterfaceSink& sink) {
     std::vector<BoundaryPtr> ends[2];
     std::set<std::string> names;
     for (const InputBlock* b : hydraulics.getBlocks("BOUNDARY")) {
         const BoundarySettings s = BoundarySettings::fromBoundaryBlock(*b);
         if (!names.insert(s.name).second) fatal("The boundary named " + s.name + " is not unique!");
-        ends[s.end == End::Upstream ? 0 : 1].push_back(createBoundary(h.view(), s));
+        ends[s.end == End::Upstream ? 0 : 1].push_back(createBoundary(h.view(), s, sink));
     }
     if (ends[0].empty()) fatal("The 'upstream' boundary condition is missing");
     if (ends[1].empty()) fatal("The 'downstream' boundary condition is missing");
@@ -147,8 +150,8 @@ void createSources(const InputBlock& hydraulics, Hydraulics& h) {
 
 }  // namespace
 
-void createFluxObjects(const InputBlock& hydraulics, Hydraulics& h) {
-    createBoundaries(hydraulics, h);
+void createFluxObjects(const InputBlock& hydraulics, Hydraulics& h, const InterfaceSink& sink) {
+    createBoundaries(hydraulics, h, sink);
     createStructures(hydraulics, h);
     createSources(hydraulics, h);
 }

@@ -15,6 +15,8 @@ public:
     void update(double t, double dt) override;
     EdgeFlux flux(const CellValues& e) const override;
     double inflow() const { return qIn_; }
+    // A coupling's discharge replaces the series value of the step.
+    void setInflow(double q) { qIn_ = q; }
     // The level at which K(z) sqrt(S) = q, between the section's lowest and highest level.
     double normalLevel(double q) const;
 

@@ -14,7 +14,7 @@ void Weir::update(double t, double) {
 EdgeFlux Weir::flux(const CellValues& e) const {
     const double H = e.z - crest_;
     if (H <= 0.0 || width_ <= 0.0) return {};
-    const double q = width_ * calc_.freeDischarge(crest_, e.z, section().ground());
+    const double q = width_ * calc_.discharge(crest_, e.z, tailwater_, section().ground(), 0.1 * view_.hmin());
     const double Aw = width_ * H + H * H / s_.embankmentSlope;
     return {outward() * q, q * q / Aw};
 }

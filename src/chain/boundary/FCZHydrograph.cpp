@@ -13,7 +13,9 @@ namespace FlumChain {
 ZHydrograph::ZHydrograph(const ChainView& view, const BoundarySettings& s)
     : Boundary(view, s.name, s.end), s_(s), serie_(s.serie) {}
 
-void ZHydrograph::update(double t, double) { level_ = serie_->getValue(t); }
+void ZHydrograph::update(double t, double) {
+    if (serie_) level_ = serie_->getValue(t);
+}
 
 EdgeFlux ZHydrograph::flux(const CellValues& e) const {
     const Flumaris::CrossSection& cs = section();

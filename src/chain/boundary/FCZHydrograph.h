@@ -19,6 +19,8 @@ public:
     void update(double t, double dt) override;
     EdgeFlux flux(const CellValues& e) const override;
     double level() const { return level_; }
+    // A coupling's level replaces the series value of the step.
+    void setLevel(double z) { level_ = z; }
 
 private:
     BoundarySettings s_;

@@ -1,5 +1,6 @@
 #include "chain/step/FCEdgeFlux.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "section/SectionState.h"
@@ -42,7 +43,16 @@ EdgeFlux roeFlux(const CellValues& L, const CellValues& R, double g, double hmin
     const double c = std::sqrt(g * hmMean);
     const double ubar = 0.5 * (L.u() + R.u());
     const double l1 = ubar + c, l2 = ubar - c;
-    const double a1 = std::fabs(l1), a2 = std::fabs(l2);
+    // Harten & Hyman (1983) entropy fix: in a transonic rarefaction a wave
+    // speed crossing zero gets the smoothed |lambda| = (lambda^2 + d^2) / (2 d),
+    // d the spread of that speed between the two sides; without it the Roe
+    // flux keeps a standing expansion shock at the critical section of a dam break.
+    const double cL = std::sqrt(g * std::max(L.hm, 0.0)), cR = std::sqrt(g * std::max(R.hm, 0.0));
+    auto fixedAbs = [](double l, double lL, double lR) {
+        const double d = std::max({0.0, l - lL, lR - l});
+        return std::fabs(l) < d ? 0.5 * (l * l + d * d) / d : std::fabs(l);
+    };
+    const double a1 = fixedAbs(l1, L.u() + cL, R.u() + cR), a2 = fixedAbs(l2, L.u() - cL, R.u() - cR);
     const double D = 1.0 / (4.0 * c);
     RoeCoefficients k;
     k.a7 = (a2 * l1 - a1 * l2) * D;

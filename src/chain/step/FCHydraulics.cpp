@@ -246,6 +246,8 @@ double Hydraulics::stableTimeStep() {
         if (mine < best || (mine == best && at < where)) best = mine, where = at;
     }
     limiting_ = static_cast<int>(where);
+    // A dry chain has no celerity: the first water enters with initial_time_step.
+    if (where < 0) best = settings_.initialTimeStep;
     const double dt = std::min(best, settings_.maxTimeStep);
     if (dt < kMinTimeStep)
         Flumaris::fatal(fmt::format("FLUMchain: the new determined timestep {} is smaller than the minimum limit {}. "

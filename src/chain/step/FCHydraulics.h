@@ -40,7 +40,7 @@ public:
     // Where the implicit scheme writes its reductions (not owned; null: nowhere).
     void setImplicitLog(std::ostream* log) { implicitLog_ = log; }
     const ImplicitStep* implicitStep() const { return implicit_.get(); }
-    // The explicit CFL step of the current state (maximum_time_step when all is dry);
+    // The explicit CFL step of the current state (initial_time_step when all is dry);
     // the implicit scheme's step is initial_time_step.
     double stableTimeStep();
     int limitingElement() const { return limiting_; }

@@ -43,6 +43,7 @@ struct ChannelSpec {
     double slope = 0.0;     // bed slope [-]
     double bed0 = 100.0;    // bed at the first section [m]
     double strickler = 30.0;
+    std::vector<double> bumps;  // raise of each section's bed [m]; empty: none
     Flumaris::SectionMode mode = Flumaris::SectionMode::Iteration;
 };
 
@@ -74,7 +75,10 @@ public:
         }
         grid_ = std::make_unique<FlumChain::Grid>(topo_, order);
     }
-    double bed(int k) const { return spec_.bed0 - spec_.slope * spec_.dx * k; }
+    double bed(int k) const {
+        return spec_.bed0 - spec_.slope * spec_.dx * k +
+               (spec_.bumps.empty() ? 0.0 : spec_.bumps[static_cast<std::size_t>(k)]);
+    }
     const FlumChain::Grid& grid() const { return *grid_; }
     const ChannelSpec& spec() const { return spec_; }
 
