@@ -12,7 +12,7 @@ A 2.4 km stretch of a river valley 700 m wide, falling by 1 per mill:
   edge strings weir_up (x = 1400) and weir_down (x = 1404).
 
 The mesh is a Delaunay triangulation (matplotlib's qhull) of points laid along the
-channel (5 m spacing), the dyke and the old meander (10 m) and a jittered 20 m grid on
+channel (8 to 9 m spacing), the dyke and the old meander (10 m) and a jittered 20 m grid on
 the plain. The boundary and cross-section lines carry their own nodes and a clear band
 on both sides, so that consecutive nodes of a line are always joined by an edge.
 

@@ -15,7 +15,7 @@ import matplotlib
 matplotlib.use("Agg")
 import matplotlib.pyplot as plt  # noqa: E402
 import numpy as np  # noqa: E402
-from matplotlib.colors import LightSource  # noqa: E402
+from matplotlib.colors import LightSource, ListedColormap  # noqa: E402
 from matplotlib.tri import Triangulation, LinearTriInterpolator  # noqa: E402
 from PIL import Image  # noqa: E402
 
@@ -116,8 +116,10 @@ class Scene:
         ax = fig.add_axes([0.05, bottom, 0.76, map_h])
         ax.imshow(self.shade, extent=self.extent, origin="lower", interpolation="bilinear")
         wet = np.ma.masked_less(depth, 0.05)
-        pc = ax.tripcolor(self.tri, facecolors=wet, cmap="Blues", vmin=0, vmax=self.hmax,
-                          alpha=0.75, edgecolors="none")
+        # shallow water must still read as water: the depth colours start at a clear blue
+        blues = ListedColormap(plt.get_cmap("Blues")(np.linspace(0.3, 1.0, 256)))
+        pc = ax.tripcolor(self.tri, facecolors=wet, cmap=blues, vmin=0, vmax=self.hmax,
+                          alpha=0.7, edgecolors="none", antialiased=False)
         # structures and boundaries
         for name, style, label in (("weir_up", "r-", "weir"), ("inlet", "m-", "inflow"),
                                    ("outlet", "k--", "outflow (h-Q)")):
@@ -126,7 +128,7 @@ class Scene:
         p = self.pts[self.strings["inlet"]]
         ax.annotate("", xy=(160, 0), xytext=(20, 0),
                     arrowprops=dict(arrowstyle="-|>", color="m", lw=3, mutation_scale=25))
-        ax.text(30, 30, "inflow", color="m", fontsize=12, weight="bold")
+        ax.text(25, -25, "inflow", color="m", fontsize=12, weight="bold", va="top")
         wp = self.pts[self.strings["weir_up"]]
         ax.text(wp[0, 0] + 15, y0 + 25, "weir", color="r", fontsize=12, weight="bold")
         # scale bar
