@@ -22,10 +22,10 @@ test: build
 demo: build
 	@scripts/run-demo.sh $(BUILD)/flumaris
 
-# A picture of the flood from the demo's last VTK result.
+# Pictures of the demo's results: the flood map, an animation and the hydrographs.
 demo-png: demo
-	@scripts/install-deps.sh python3-vtk9 xvfb xauth
-	xvfb-run -a /usr/bin/python3 examples/river-reach/render.py
+	@scripts/install-deps.sh python3-matplotlib python3-pil
+	/usr/bin/python3 examples/river-reach/render.py
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DFLUM_TESTS=OFF -DFLUM_BENCH=ON

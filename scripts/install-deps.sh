@@ -3,7 +3,8 @@
 # only those that are missing.
 set -euo pipefail
 pkgs=(g++ cmake make pkg-config libgomp1 libfmt-dev libcgns-dev libshp-dev liblapacke-dev
-      libgtest-dev libgmock-dev libbenchmark-dev python3 python3-numpy python3-meshio cgns-convert)
+      libgtest-dev libgmock-dev libbenchmark-dev python3 python3-numpy python3-matplotlib python3-meshio cgns-convert)
+# python3-matplotlib: its triangulation makes the example's mesh (make demo).
 # Extra package names on the command line are installed as well (make fuzz).
 pkgs+=("$@")
 missing=()
