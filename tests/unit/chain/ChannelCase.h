@@ -36,7 +36,7 @@ public:
     std::vector<Flumaris::CrossSection> sections_;
 };
 
-struct ChannelSpec {
+struct ChannelLayout {
     Shape shape;
     int n = 101;
     double dx = 10.0;       // [m]
@@ -49,41 +49,41 @@ struct ChannelSpec {
 
 class Channel {
 public:
-    explicit Channel(const ChannelSpec& spec) : spec_(spec) {
+    explicit Channel(const ChannelLayout& layout) : layout_(layout) {
         Flumaris::ResistanceSettings rs;
         rs.type = "strickler";
         law_ = Flumaris::createResistanceCalc(rs);
         Flumaris::SectionComputation c;
-        c.mode = spec.mode;
+        c.mode = layout.mode;
         c.precision = 1e-12;
         c.minInterval = 0.01;
         c.maxInterval = 0.05;
         c.minWaterDepth = 1e-4;
         c.maxIterations = 1000;
         std::vector<std::string> order;
-        topo_.sections_.reserve(static_cast<std::size_t>(spec.n));
-        for (int k = 0; k < spec.n; ++k) {
+        topo_.sections_.reserve(static_cast<std::size_t>(layout.n));
+        for (int k = 0; k < layout.n; ++k) {
             const std::string name = "cs" + std::to_string(k);
-            Flumaris::CrossSection s(name, spec.dx * k, 0.0);
-            for (const auto& [y, z] : spec.shape) s.addNode(y, bed(k) + z);
+            Flumaris::CrossSection s(name, layout.dx * k, 0.0);
+            for (const auto& [y, z] : layout.shape) s.addNode(y, bed(k) + z);
             s.formSlices();
             s.setComputation(c);
-            s.setFrictionLaw(law_.get(), spec.strickler);
-            s.setFriction(1, static_cast<int>(s.numSlices()), spec.strickler);
+            s.setFrictionLaw(law_.get(), layout.strickler);
+            s.setFriction(1, static_cast<int>(s.numSlices()), layout.strickler);
             topo_.sections_.push_back(std::move(s));
             order.push_back(name);
         }
         grid_ = std::make_unique<FlumChain::Grid>(topo_, order);
     }
     double bed(int k) const {
-        return spec_.bed0 - spec_.slope * spec_.dx * k +
-               (spec_.bumps.empty() ? 0.0 : spec_.bumps[static_cast<std::size_t>(k)]);
+        return layout_.bed0 - layout_.slope * layout_.dx * k +
+               (layout_.bumps.empty() ? 0.0 : layout_.bumps[static_cast<std::size_t>(k)]);
     }
     const FlumChain::Grid& grid() const { return *grid_; }
-    const ChannelSpec& spec() const { return spec_; }
+    const ChannelLayout& layout() const { return layout_; }
 
 private:
-    ChannelSpec spec_;
+    ChannelLayout layout_;
     std::unique_ptr<Flumaris::ResistanceCalc> law_;
     MemoryTopo topo_;
     std::unique_ptr<FlumChain::Grid> grid_;

@@ -19,18 +19,18 @@ constexpr int kCells = 1001;      // dx = 1 m
 constexpr double kDam = 500.5;    // between elements 500 and 501
 
 Channel flatChannel(int n = kCells) {
-    ChannelSpec spec;
-    spec.shape = rectangle(1.0, 3.0);
-    spec.n = n;
-    spec.dx = 1.0;
-    spec.strickler = 0.0;  // no friction
-    spec.mode = Flumaris::SectionMode::Table;
-    return Channel(spec);
+    ChannelLayout layout;
+    layout.shape = rectangle(1.0, 3.0);
+    layout.n = n;
+    layout.dx = 1.0;
+    layout.strickler = 0.0;  // no friction
+    layout.mode = Flumaris::SectionMode::Table;
+    return Channel(layout);
 }
 
 std::unique_ptr<Hydraulics> damBreak(const Channel& c, double hLeft, double hRight) {
     auto h = std::make_unique<Hydraulics>(c.grid(), explicitSettings(0.9));
-    const int n = c.spec().n;
+    const int n = c.layout().n;
     std::vector<double> A(static_cast<std::size_t>(n)), Q(static_cast<std::size_t>(n), 0.0);
     for (int k = 0; k < n; ++k) A[static_cast<std::size_t>(k)] = k <= n / 2 ? hLeft : hRight;
     h->setState(A, Q);

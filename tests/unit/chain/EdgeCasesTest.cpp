@@ -23,14 +23,14 @@ using FlumChain::End;
 using FlumChain::Hydraulics;
 
 TEST(EdgeCases, StillWaterStaysStillOverBumpsAndBesideADryIsland) {
-    ChannelSpec spec;
-    spec.shape = trapezoid(4.0, 1.0, 6.0);
-    spec.n = 41;
-    spec.mode = Flumaris::SectionMode::Table;
+    ChannelLayout layout;
+    layout.shape = trapezoid(4.0, 1.0, 6.0);
+    layout.n = 41;
+    layout.mode = Flumaris::SectionMode::Table;
     // sections of one shape on bumps; section 30 stands above the water
-    for (int k = 0; k < 41; ++k) spec.bumps.push_back(0.4 * std::sin(0.7 * k) + 0.3 * std::cos(1.9 * k));
-    spec.bumps[30] = 1.5;
-    Channel c(spec);
+    for (int k = 0; k < 41; ++k) layout.bumps.push_back(0.4 * std::sin(0.7 * k) + 0.3 * std::cos(1.9 * k));
+    layout.bumps[30] = 1.5;
+    Channel c(layout);
     Hydraulics h(c.grid(), explicitSettings());
     const double level = 101.0;
     std::vector<double> A(41), Q(41, 0.0);
@@ -63,10 +63,10 @@ TEST(EdgeCases, SupercriticalEdgeTakesTheUpstreamMassFlux) {
 }
 
 TEST(EdgeCases, TwoBoundariesAtOneEndDischargeTheSum) {
-    ChannelSpec spec;
-    spec.shape = rectangle(10.0, 8.0);
-    spec.n = 5;
-    Channel c(spec);
+    ChannelLayout layout;
+    layout.shape = rectangle(10.0, 8.0);
+    layout.n = 5;
+    Channel c(layout);
     Hydraulics h(c.grid(), explicitSettings());
     auto weir = boundary("weir", End::Downstream);
     weir.level = FlumChain::SeriesValue(101.0);
@@ -91,10 +91,10 @@ TEST(EdgeCases, TwoBoundariesAtOneEndDischargeTheSum) {
 }
 
 TEST(EdgeCases, HydrographIntoADryElementTakesTheNormalLevel) {
-    ChannelSpec spec;
-    spec.shape = rectangle(10.0, 8.0);
-    spec.n = 5;
-    Channel c(spec);
+    ChannelLayout layout;
+    layout.shape = rectangle(10.0, 8.0);
+    layout.n = 5;
+    Channel c(layout);
     Hydraulics h(c.grid(), explicitSettings());
     auto s = boundary("hydrograph", End::Upstream);
     s.serie = constant(20.0);
@@ -116,11 +116,11 @@ TEST(EdgeCases, HydrographIntoADryElementTakesTheNormalLevel) {
 }
 
 TEST(EdgeCases, FailingImplicitStepIsShortenedAndLogged) {
-    ChannelSpec spec;
-    spec.shape = rectangle(10.0, 8.0);
-    spec.n = 21;
-    spec.slope = 0.001;
-    Channel c(spec);
+    ChannelLayout layout;
+    layout.shape = rectangle(10.0, 8.0);
+    layout.n = 21;
+    layout.slope = 0.001;
+    Channel c(layout);
     FlumChain::SolverSettings set = explicitSettings();
     set.scheme = FlumChain::Scheme::Implicit;
     set.truncationArea = set.truncationDischarge = 1e-300;  // never met
@@ -146,10 +146,10 @@ TEST(EdgeCases, FailingImplicitStepIsShortenedAndLogged) {
 }
 
 TEST(EdgeCases, CoupledBoundariesTakeTheirValuesFromTheInterface) {
-    ChannelSpec spec;
-    spec.shape = rectangle(10.0, 8.0);
-    spec.n = 5;
-    Channel c(spec);
+    ChannelLayout layout;
+    layout.shape = rectangle(10.0, 8.0);
+    layout.n = 5;
+    Channel c(layout);
     Hydraulics h(c.grid(), explicitSettings());
     const Flumaris::CrossSection& cs = *c.grid().elements().back().section;
     const double z = 102.0;
@@ -192,10 +192,10 @@ TEST(EdgeCases, CoupledBoundariesTakeTheirValuesFromTheInterface) {
 }
 
 TEST(EdgeCases, UnstretchedBoundaryElementsDictateTheStep) {
-    ChannelSpec spec;
-    spec.shape = rectangle(10.0, 8.0);
-    spec.n = 11;
-    Channel c(spec);
+    ChannelLayout layout;
+    layout.shape = rectangle(10.0, 8.0);
+    layout.n = 11;
+    Channel c(layout);
     const double c0 = std::sqrt(Flumaris::settings().gravity() * 2.0);
     for (bool stretch : {true, false}) {
         FlumChain::SolverSettings set = explicitSettings(0.9);

@@ -102,18 +102,18 @@ struct Reach {
 };
 
 Reach backwaterReach(const Shape& shape, double downstreamDepth, const FlumChain::SolverSettings& set) {
-    ChannelSpec spec;
-    spec.shape = shape;
-    spec.slope = kSlope;
-    spec.strickler = kStrickler;
-    Reach r{Channel(spec), nullptr};
+    ChannelLayout layout;
+    layout.shape = shape;
+    layout.slope = kSlope;
+    layout.strickler = kStrickler;
+    Reach r{Channel(layout), nullptr};
     r.h = std::make_unique<Hydraulics>(r.channel.grid(), set);
     auto in = boundary("hydrograph", End::Upstream);
     in.serie = constant(kQ);
     in.slope = kSlope;
     r.h->setBoundary(std::make_unique<FlumChain::Hydrograph>(r.h->view(), in));
     auto out = boundary("zhydrograph", End::Downstream);
-    const double zOut = r.channel.bed(spec.n - 1) + downstreamDepth;
+    const double zOut = r.channel.bed(layout.n - 1) + downstreamDepth;
     out.serie = constant(zOut);
     r.h->setBoundary(std::make_unique<FlumChain::ZHydrograph>(r.h->view(), out));
     FlumChain::InitialSettings init;
@@ -126,9 +126,9 @@ Reach backwaterReach(const Shape& shape, double downstreamDepth, const FlumChain
 
 // Largest level difference to the RK4 profile started at the last element's level.
 double profileError(const Reach& r, const Prism& p) {
-    const int n = r.channel.spec().n;
+    const int n = r.channel.layout().n;
     const auto& sec = r.h->state().sec;
-    const std::vector<double> ref = gvfDepths(p, sec.back().z - r.channel.bed(n - 1), n, r.channel.spec().dx);
+    const std::vector<double> ref = gvfDepths(p, sec.back().z - r.channel.bed(n - 1), n, r.channel.layout().dx);
     double e = 0.0;
     for (int k = 0; k < n; ++k)
         e = std::max(e, std::fabs(sec[static_cast<std::size_t>(k)].z - r.channel.bed(k) - ref[static_cast<std::size_t>(k)]));
@@ -163,12 +163,12 @@ namespace {
 // from the backwater curve below the level zStart.
 template <class T>
 Reach structureReach(const FlumChain::BoundarySettings& s, double zStart, const FlumChain::SolverSettings& set) {
-    ChannelSpec spec;
-    spec.shape = rectangle(10.0, 8.0);
-    spec.slope = kSlope;
-    spec.strickler = kStrickler;
-    spec.mode = Flumaris::SectionMode::Table;  // the structure laws read the element's level, however found
-    Reach r{Channel(spec), nullptr};
+    ChannelLayout layout;
+    layout.shape = rectangle(10.0, 8.0);
+    layout.slope = kSlope;
+    layout.strickler = kStrickler;
+    layout.mode = Flumaris::SectionMode::Table;  // the structure laws read the element's level, however found
+    Reach r{Channel(layout), nullptr};
     r.h = std::make_unique<Hydraulics>(r.channel.grid(), set);
     auto in = boundary("hydrograph", End::Upstream);
     in.serie = constant(kQ);
@@ -248,12 +248,12 @@ TEST(SteadyProfile, InnerWeirAndLateralInflow) {
     // A reach at the backwater curve of the inflow, a lateral brook below a free
     // inner weir, normal outflow: the weir holds its Poleni level above the
     // crest and every edge below the brook carries both discharges.
-    ChannelSpec spec;
-    spec.shape = rectangle(10.0, 8.0);
-    spec.slope = kSlope;
-    spec.strickler = kStrickler;
-    spec.mode = Flumaris::SectionMode::Table;
-    Channel c(spec);
+    ChannelLayout layout;
+    layout.shape = rectangle(10.0, 8.0);
+    layout.slope = kSlope;
+    layout.strickler = kStrickler;
+    layout.mode = Flumaris::SectionMode::Table;
+    Channel c(layout);
     Hydraulics h(c.grid(), explicitSettings());
     auto in = boundary("hydrograph", End::Upstream);
     in.serie = constant(kQ);
